@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (sanitizers), the fuzz targets for a short while,
+# and the Windows tests and end-to-end tests under Wine on a virtual display. Does all set-up on a fresh machine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/setup.sh || { echo "setup failed"; exit 1; }
+
+log=$(mktemp)
+trap 'rm -f "$log"; cmake/wine-run.sh "$root/build/windows/wine" --stop >/dev/null 2>&1' EXIT
+status=0
+
+run_ctest() {
+    # ctest's summary line is counted for the closing total.
+    ctest --preset "$1" 2>&1 | tee -a "$log"
+    return "${PIPESTATUS[0]}"
+}
+
+echo "=== native unit tests ==="
+{ cmake --preset native >/dev/null && cmake --build --preset native && run_ctest native; } || status=1
+
+echo "=== Windows build and tests under Wine ==="
+{ cmake --preset windows >/dev/null && cmake --build --preset windows && run_ctest windows; } || status=1
+
+echo "=== fuzz targets (${TESSARO_FUZZ_SECONDS:=30} s each) ==="
+fuzz_passed=0
+fuzz_failed=0
+if cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; then
+    for target in build/fuzz/fuzz_*; do
+        name=${target#build/fuzz/fuzz_}
+        work=build/fuzz/corpus-$name
+        mkdir -p "$work"
+        if "$target" -max_total_time="$TESSARO_FUZZ_SECONDS" -rss_limit_mb=4096 -print_final_stats=1 \
+            -artifact_prefix="build/fuzz/crash-$name-" "$work" "tests/fuzz/corpus/$name" >"build/fuzz/$name.log" 2>&1; then
+            fuzz_passed=$((fuzz_passed + 1))
+            echo "fuzz $name: $(grep -E '^stat::number_of_executed_units' "build/fuzz/$name.log" | awk '{print $2}') runs, no failure"
+        else
+            fuzz_failed=$((fuzz_failed + 1))
+            tail -n 40 "build/fuzz/$name.log"
+            echo "fuzz $name: FAILED"
+        fi
+    done
+else
+    fuzz_failed=1
+fi
+[ "$fuzz_failed" -eq 0 ] || status=1
+
+passed=0
+failed=0
+while read -r pass fail; do
+    passed=$((passed + pass))
+    failed=$((failed + fail))
+done < <(sed -n -E 's/^[0-9]+% tests passed, ([0-9]+) tests? failed out of ([0-9]+)$/\2 \1/p' "$log" |
+         awk '{ print $1 - $2, $2 }')
+passed=$((passed + fuzz_passed))
+failed=$((failed + fuzz_failed))
+[ "$failed" -eq 0 ] || status=1
+echo
+echo "tests: $passed passed, $failed failed"
+exit $status
