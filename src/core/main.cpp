@@ -1,8 +1,8 @@
 #include <windows.h>
 
-// The program's entry. Start-up, its windows and the event loop are still to come; until then the program ends
-// at once with exit code 0.
+#include "core/startup.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    StartUp();
 }

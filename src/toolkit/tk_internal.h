@@ -3,9 +3,126 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "toolkit/tk_windows.h"
+
+// Built-in focus shortcuts of every window: Tab and Shift+Tab. Handled inside the toolkit, never returned.
+constexpr int TkFocusNextId = 64001;
+constexpr int TkFocusPreviousId = 64002;
+
+// Posted to the message window whenever an event is queued, so that a GetMessageA blocked while another thread's
+// SendMessage queued the event returns. TkWaitEvent swallows it.
+constexpr UINT TkWakeMessage = WM_APP + 0x2C;
+
+struct TkShortcut {
+    BYTE modifiers = 0; // FVIRTKEY plus FSHIFT, FCONTROL, FALT
+    WORD key = 0;
+    int eventId = 0;
+};
+
+struct TkWindowRecord {
+    HWND handle = nullptr;
+    std::vector<TkShortcut> shortcuts;
+    HACCEL accelerators = nullptr;
+    int32_t backColour = -1;
+    HBRUSH backBrush = nullptr;
+    TkWindowCallback callback = nullptr;
+    bool wasMinimisedOrMaximised = false;
+};
+
+enum class TkControlKind { Text, Image, ImageButton, OptionButton, Frame, Container, Button, CheckBox };
+
+struct TkControlRecord {
+    HWND handle = nullptr;
+    TkControlKind kind = TkControlKind::Text;
+    int window = -1; // the window that holds it, directly or inside containers
+    int32_t textColour = -1;
+    int32_t backColour = -1;
+    HBRUSH backBrush = nullptr;
+    HANDLE image = nullptr;
+};
+
+struct TkMenuRecord {
+    HMENU bar = nullptr;
+    HWND window = nullptr;
+};
+
+struct TkEvent {
+    int code = 0;
+    int window = -1;
+    int object = 0;
+    int type = 0;
+};
+
 struct TkShared {
     // The hidden window that receives the toolkit's queued events; also the clipboard's owner.
     HWND messageWindow = nullptr;
+    HWND toolTipWindow = nullptr;
+    HICON programIcon = nullptr;
+    HCURSOR arrowCursor = nullptr;
+
+    std::map<int, TkWindowRecord> windows;
+    std::map<int, TkControlRecord> controls;
+    std::map<int, TkMenuRecord> menus;
+
+    // Current control list: the window opened last, or the innermost open container.
+    int currentWindow = -1;
+    std::vector<int> containerStack;
+    int lastCreatedControl = -1;
+
+    // Where TkMenuTitle, TkMenuItem and TkMenuSeparator add.
+    HMENU currentMenuBar = nullptr;
+    HMENU currentPopup = nullptr;
+    HWND currentMenuWindow = nullptr;
+
+    std::deque<TkEvent> events;
+    bool wakePosted = false;
+    // A message fetched while events that happened before it were still queued; handled by a later TkWaitEvent.
+    MSG heldMessage{};
+    bool holdingMessage = false;
+    int lastWindow = -1;
+    int lastObject = 0;
+    int lastType = -1;
 };
 
 TkShared& TkSharedState();
+
+// --- Object tables (tk_window_table.cpp) -----------------------------------------------------------------------
+TkWindowRecord* TkFindWindow(int window);
+// The toolkit window with this handle and its number; nullptr when the handle is no toolkit window.
+TkWindowRecord* TkFindWindowByHandle(HWND handle, int* window = nullptr);
+TkControlRecord* TkFindControl(int control);
+TkControlRecord* TkFindControlByHandle(HWND handle, int* control = nullptr);
+// Removes the control's record and destroys its native window and brush.
+void TkDeleteControl(int control);
+// Removes the records of a window already destroyed: its controls, menus, brush and accelerators.
+void TkForgetWindow(int window);
+// The native parent for a new control, nullptr when the current list names nothing open.
+HWND TkCurrentParent();
+// Records a new control of the current list, replacing any control of the same number.
+TkControlRecord& TkAddControl(int control, HWND handle, TkControlKind kind);
+void TkClearTables();
+
+// --- Window procedure (tk_window_proc.cpp) ---------------------------------------------------------------------
+LRESULT CALLBACK TkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+const char* TkContainerClassName();
+
+// --- Events (tk_events.cpp) --------------------------------------------------------------------------------------
+void TkQueueEvent(int code, int window, int object, int type);
+void TkClearEvents();
+
+// --- Shortcuts (tk_shortcuts.cpp) --------------------------------------------------------------------------------
+// Puts Tab and Shift+Tab into a new window's list and builds its accelerator table.
+void TkInitShortcuts(TkWindowRecord& record);
+
+// --- Tooltips (tk_tooltips.cpp) ----------------------------------------------------------------------------------
+void TkRemoveToolTip(HWND control);
+void TkDestroyToolTipWindow();
+
+// --- Fonts (tk_fonts.cpp) ----------------------------------------------------------------------------------------
+void TkReleaseFonts();
+void TkReleaseImages(); // tk_images.cpp: frees every image and ends an open drawing pass

@@ -1,0 +1,60 @@
+// The one record of the program's state, touched only by the program's thread.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "windows/settings.h"
+
+struct NudgeRectangle {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct AppState {
+    // Folders and instance.
+    std::string settingsFolder;
+    std::string modulePath;
+    std::string programFolder;
+    HANDLE instanceMutex = nullptr;
+
+    // Screen, measured once at start-up.
+    int32_t screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
+    int32_t screenWidth = 0, screenHeight = 0;
+
+    // Cursors and fonts (font numbers of the toolkit).
+    HCURSOR CopyCursor = nullptr;
+    HCURSOR ArrowCursor = nullptr;
+    intptr_t ScaleNumberFont = 0;
+    intptr_t RulerLabelFont = 0;
+
+    // Pictures: toolkit image numbers, 0 when a picture could not be decoded.
+    int RulerCentreBitmap = 0;
+    int MainBackgroundImage = 0;
+    int GuideBitmap = 0;
+    int MoveUpIcon = 0, MoveDownIcon = 0, MoveLeftIcon = 0, MoveRightIcon = 0;
+    int GrowIcon = 0, ShrinkIcon = 0;
+    int MagnifierPicture = 0;
+    int MagnifierZoom = 0;
+    int MagnifierCapture = 0;
+    int rulerCentreWidth = 0, rulerCentreHeight = 0;
+    int guideBitmapWidth = 0, guideBitmapHeight = 0;
+    int magnifierWidth = 0, magnifierHeight = 0;
+    int captureWidth = 0, captureHeight = 0;
+
+    // The four scale pictures, drawn once for the whole screen.
+    int TopScaleBitmap = 0, BottomScaleBitmap = 0, LeftScaleBitmap = 0, RightScaleBitmap = 0;
+
+    Settings settings;
+
+    // The current event of the event loop.
+    int32_t eventCode = 0;
+    int32_t eventWindow = 0;
+    int32_t eventControl = 0;
+
+    // Filled by the one-pixel nudges and sent with their notification.
+    NudgeRectangle NudgeRect;
+};
+
+AppState& App();

@@ -1,0 +1,93 @@
+#include "core/commands.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "core/app_state.h"
+#include "core/object_ids.h"
+#include "core/program_texts.h"
+#include "core/source_modules.h"
+#include "core/startup.h"
+#include "toolkit/tk_services.h"
+#include "toolkit/tk_windows.h"
+#include "windows/settings.h"
+#include "windows/short_guide.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+void Mark(std::source_location here = std::source_location::current())
+{
+    TkMarkLine(ModuleCommands, here);
+}
+
+// The menu item's check mark decides; the setting follows it. Returns the new state.
+int8_t ToggleMenuMark(int item)
+{
+    const int8_t on = TkMenuItemMark(MainMenu, item) ? 0 : 1;
+    TkSetMenuItemMark(MainMenu, item, on);
+    return on;
+}
+
+void WriteInstallFolder()
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Kelvandor\\Tessaro", 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    const std::string& folder = App().programFolder;
+    RegSetValueExA(key, "InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>(folder.size() + 1));
+    RegCloseKey(key);
+}
+
+} // namespace
+
+void CopyFieldToClipboard(int control)
+{
+    Mark();
+    SetCursor(App().CopyCursor);
+    TkSetClipboardText(TkGetControlText(control));
+    TkDelay(300);
+    SetCursor(App().ArrowCursor);
+}
+
+void ShowAbout()
+{
+    Mark();
+    const std::string title = TkGetWindowTitle(MainWindow);
+    TkMessageBox(title, title + "\r\n\r\n" + ProgramVersionText + "\r\n\r\n", MB_SYSTEMMODAL);
+}
+
+void ToggleAlwaysOnTop()
+{
+    Mark();
+    App().settings.MainWindowOnTop = ToggleMenuMark(MenuAlwaysOnTop);
+    TkSetWindowTopmost(MainWindow, App().settings.MainWindowOnTop);
+}
+
+void ToggleTooltips()
+{
+    Mark();
+    App().settings.ShowTooltips = ToggleMenuMark(MenuShowTooltips);
+    RebuildWindows();
+}
+
+void OpenWithShell(const std::string& target)
+{
+    Mark();
+    ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ExitSequence()
+{
+    Mark();
+    CloseShortGuide();
+    CloseRulerWindow();
+    CloseMainWindow();
+    SaveSettings();
+    Mark();
+    WriteInstallFolder();
+    EndProgram();
+}

@@ -1,0 +1,133 @@
+#include "core/event_loop.h"
+
+#include <windows.h>
+
+#include "core/app_state.h"
+#include "core/commands.h"
+#include "core/object_ids.h"
+#include "core/program_texts.h"
+#include "core/ruler_drag.h"
+#include "core/source_modules.h"
+#include "toolkit/tk_windows.h"
+#include "windows/short_guide.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+void Mark(std::source_location here = std::source_location::current())
+{
+    TkMarkLine(ModuleEventLoop, here);
+}
+
+// Menu items and keyboard shortcuts. Returns false when the command ends the loop.
+bool HandleMenuCommand(int item)
+{
+    switch (item) {
+    case MenuQuit: return false;
+    case MenuAlwaysOnTop: ToggleAlwaysOnTop(); break;
+    case MenuShowTooltips: ToggleTooltips(); break;
+    case MenuShortGuide: OpenShortGuide(); break;
+    case MenuManual: OpenWithShell(App().programFolder + "Tessaro.pdf"); break;
+    case MenuWebsite: OpenWithShell(WebsiteAddress); break;
+    case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
+    case MenuAbout: ShowAbout(); break;
+    case CmdMoveUp: MoveRulerStep(RulerWindow, SideTop, 1); break;
+    case CmdMoveDown: MoveRulerStep(RulerWindow, SideBottom, 1); break;
+    case CmdMoveLeft: MoveRulerStep(RulerWindow, SideLeft, 1); break;
+    case CmdMoveRight: MoveRulerStep(RulerWindow, SideRight, 1); break;
+    case CmdGrowTop: ResizeRulerSide(RulerWindow, SideTop, +1); break;
+    case CmdGrowBottom: ResizeRulerSide(RulerWindow, SideBottom, +1); break;
+    case CmdGrowLeft: ResizeRulerSide(RulerWindow, SideLeft, +1); break;
+    case CmdGrowRight: ResizeRulerSide(RulerWindow, SideRight, +1); break;
+    case CmdShrinkTop: ResizeRulerSide(RulerWindow, SideTop, -1); break;
+    case CmdShrinkBottom: ResizeRulerSide(RulerWindow, SideBottom, -1); break;
+    case CmdShrinkLeft: ResizeRulerSide(RulerWindow, SideLeft, -1); break;
+    case CmdShrinkRight: ResizeRulerSide(RulerWindow, SideRight, -1); break;
+    }
+    return true;
+}
+
+// Clicks and changes of the controls; the kind of notification is not looked at.
+void HandleControlEvent(int control)
+{
+    switch (control) {
+    case GrowTopButton: ResizeRulerSide(RulerWindow, SideTop, +1); break;
+    case GrowRightButton: ResizeRulerSide(RulerWindow, SideRight, +1); break;
+    case GrowBottomButton: ResizeRulerSide(RulerWindow, SideBottom, +1); break;
+    case GrowLeftButton: ResizeRulerSide(RulerWindow, SideLeft, +1); break;
+    case ShrinkTopButton: ResizeRulerSide(RulerWindow, SideTop, -1); break;
+    case ShrinkRightButton: ResizeRulerSide(RulerWindow, SideRight, -1); break;
+    case ShrinkBottomButton: ResizeRulerSide(RulerWindow, SideBottom, -1); break;
+    case ShrinkLeftButton: ResizeRulerSide(RulerWindow, SideLeft, -1); break;
+    case MoveUpButton: MoveRulerStep(RulerWindow, SideTop, 1); break;
+    case MoveRightButton: MoveRulerStep(RulerWindow, SideRight, 1); break;
+    case MoveDownButton: MoveRulerStep(RulerWindow, SideBottom, 1); break;
+    case MoveLeftButton: MoveRulerStep(RulerWindow, SideLeft, 1); break;
+    case MagnifierView:
+        TkSetControlState(CornerTopLeftOption, 1);
+        MoveRulerStep(RulerWindow, SideLeft, 0);
+        break;
+    case CornerTopLeftOption:
+    case CornerTopRightOption:
+    case CornerBottomRightOption:
+    case CornerBottomLeftOption: MoveRulerStep(RulerWindow, SideLeft, 0); break;
+    case RgbValueField:
+    case HslValueField:
+    case HtmlValueField:
+    case DecValueField:
+    case WindowNameField:
+    case WindowClassField:
+    case WindowHandleField:
+    case ProcessIdField:
+    case TaskField: CopyFieldToClipboard(control); break;
+    case GuideOkButton: CloseShortGuide(); break;
+    }
+}
+
+// Returns false when the event ends the loop.
+bool HandleEvent(int code, int window, int control)
+{
+    switch (code) {
+    case EventLeftDoubleClick:
+        if (window == RulerWindow) {
+            TkSetWindowState(MainWindow, TkStateMinimised);
+            TkHideWindow(RulerWindow, 1);
+        }
+        break;
+    case WM_LBUTTONDOWN: StartRulerDrag(); break;
+    case EventMenu: return HandleMenuCommand(control);
+    case EventControl: HandleControlEvent(control); break;
+    case EventMinimized:
+        if (window == MainWindow)
+            TkHideWindow(RulerWindow, 1);
+        break;
+    case EventRestored:
+        if (window == MainWindow)
+            TkHideWindow(RulerWindow, 0);
+        break;
+    case EventCloseWindow:
+        // A close request for the ruler window is ignored.
+        if (window == MainWindow)
+            return false;
+        if (window == ShortGuideWindow)
+            CloseShortGuide();
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+void RunEventLoop()
+{
+    AppState& app = App();
+    for (;;) {
+        app.eventCode = TkWaitEvent();
+        app.eventWindow = TkEventWindow();
+        app.eventControl = TkEventControl();
+        Mark();
+        if (!HandleEvent(app.eventCode, app.eventWindow, app.eventControl))
+            break;
+    }
+    ExitSequence();
+}

@@ -1,0 +1,26 @@
+// Texts the program shows, as code page 1252 bytes.
+#pragma once
+
+constexpr const char* ProgramTitle = "Tessaro";
+constexpr const char* ProgramVersionText = "Version 1.17";
+constexpr const char* AlreadyRunningText = "Das Programm läuft bereits.";
+constexpr const char* ErrorTitle = "Fehler";
+constexpr const char* NoDisplayText = "Die Angaben über den Bildschirm können nicht gelesen werden.";
+
+// The main window's menu.
+constexpr const char* MenuFileTitle = "&Datei";
+constexpr const char* MenuQuitText = "&Beenden";
+constexpr const char* MenuSettingsTitle = "&Einstellungen";
+constexpr const char* MenuAlwaysOnTopText = "&Fenster immer im Vordergrund";
+constexpr const char* MenuShowTooltipsText = "&Tooltipps anzeigen";
+constexpr const char* MenuHelpTitle = "&Hilfe";
+constexpr const char* MenuShortGuideText = "&Kurzanleitung";
+constexpr const char* MenuManualText = "&Handbuch";
+constexpr const char* MenuWebsiteText = "&Website";
+constexpr const char* MenuMoreToolsText = "Weitere &Tools";
+constexpr const char* MenuAboutText = "&Über ...";
+
+// Addresses opened from the help menu. The project has no web site of its own yet; these lie under the reserved
+// .example domain until it has.
+constexpr const char* WebsiteAddress = "https://tessaro.example/";
+constexpr const char* MoreToolsAddress = "https://tessaro.example/tools/";

@@ -1,0 +1,118 @@
+#include "measure/corner_probe.h"
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include "core/app_state.h"
+#include "core/object_ids.h"
+#include "core/ruler_geometry.h"
+#include "measure/colour_texts.h"
+#include "measure/magnifier.h"
+#include "toolkit/tk_text.h"
+#include "toolkit/tk_windows.h"
+#include "windows/main_window.h"
+
+namespace {
+
+ProbeCorner SelectedCorner()
+{
+    return FirstSelectedCorner(TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
+                               TkGetControlState(CornerBottomLeftOption) != 0,
+                               TkGetControlState(CornerBottomRightOption) != 0);
+}
+
+// Titles and class names are cut to 34 characters, as much as the fields show.
+std::string ShortText(int (*read)(HWND, char*, int), HWND window)
+{
+    char text[35] = {};
+    read(window, text, sizeof(text));
+    return text;
+}
+
+int ReadTitle(HWND window, char* text, int size)
+{
+    return GetWindowTextA(window, text, size);
+}
+
+int ReadClass(HWND window, char* text, int size)
+{
+    return GetClassNameA(window, text, size);
+}
+
+void ShowColour(TkPoint p)
+{
+    HDC screen = GetDC(nullptr);
+    const uint32_t colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    const int red = colour & 0xFF, green = (colour >> 8) & 0xFF, blue = (colour >> 16) & 0xFF;
+    TkSetControlColor(ColourSwatch, TkBackColour, static_cast<int32_t>(colour));
+    TkSetControlText(RgbValueField, RgbText(red, green, blue));
+    TkSetControlText(HslValueField, HslText(red, green, blue));
+    TkSetControlText(HtmlValueField, HtmlText(colour));
+    TkSetControlText(DecValueField, DecText(colour));
+}
+
+void ShowWindowAt(TkPoint p)
+{
+    HWND window = WindowFromPoint(POINT{p.x, p.y});
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    TkSetControlText(WindowNameField, ShortText(ReadTitle, window));
+    TkSetControlText(WindowClassField, ShortText(ReadClass, window));
+    TkSetControlText(WindowHandleField,
+                     TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
+    TkSetControlText(ProcessIdField, TkIntToText(processId));
+    TkSetControlText(TaskField, TaskFileName(processId));
+}
+
+} // namespace
+
+std::string TaskFileNameFromModules(unsigned long processId)
+{
+    std::string path;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return path;
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof(module);
+    if (Module32First(snapshot, &module))
+        path = module.szExePath;
+    CloseHandle(snapshot);
+    return TkFilePart(path);
+}
+
+std::string TaskFileName(unsigned long processId)
+{
+    // Listing a process's modules costs milliseconds on every drag step and fails for elevated processes; its
+    // image path costs a fraction of that and names the same file.
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
+        char path[MAX_PATH * 2] = {};
+        DWORD size = sizeof(path);
+        const bool found = QueryFullProcessImageNameA(process, 0, path, &size);
+        CloseHandle(process);
+        if (found)
+            return TkFilePart(path);
+    }
+    return TaskFileNameFromModules(processId);
+}
+
+void ProbeRulerCorner()
+{
+    const int x = TkWindowX(RulerWindow), y = TkWindowY(RulerWindow);
+    const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
+    const ProbeCorner corner = SelectedCorner();
+    if (corner != ProbeCorner::None) {
+        const TkPoint peephole = CornerInRuler(corner, w, h);
+        TkResizeControl(MagnifierPeephole, peephole.x, peephole.y, TkKeep, TkKeep);
+    }
+    // The peephole must stand on its new place on the screen before the screen is read through it.
+    UpdateWindow(TkWindowHandle(RulerWindow));
+    ShowRulerGeometry();
+    if (corner == ProbeCorner::None)
+        return;
+    const TkPoint p = CornerOnScreen(corner, x, y, w, h);
+    RefreshMagnifier(p);
+    ShowColour(p);
+    ShowWindowAt(p);
+}

@@ -1,0 +1,54 @@
+#include "measure/ruler_scales.h"
+
+#include "core/app_state.h"
+#include "measure/scale_ticks.h"
+#include "toolkit/tk_fonts.h"
+#include "toolkit/tk_images.h"
+#include "toolkit/tk_text.h"
+
+namespace {
+
+constexpr int32_t OpaqueBlack = TkRGBA(0, 0, 0, 255);
+
+// Creates one scale picture and draws its ticks and numbers: transparent wherever there is no mark, so that the
+// ruler's own grey shows through. Returns the image number; the picture stays empty when drawing cannot begin.
+int DrawScale(ScaleSide side)
+{
+    const AppState& app = App();
+    const ScalePlan plan = PlanScale(side, app.screenWidth, app.screenHeight);
+    const int image = static_cast<int>(TkCreateImage(-1, plan.width, plan.height, 32));
+    if (!TkStartDrawing(TkImageOutput(image)))
+        return image;
+    TkDrawingMode(TkModeAlphaChannel);
+    TkBox(0, 0, plan.width, plan.height, TkRGBA(0, 0, 0, 0));
+    // The colour bytes are black already, so writing alpha 255 makes the tick pixels opaque black.
+    for (const ScaleLine& t : plan.shortTicks)
+        TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
+    for (const ScaleLine& t : plan.mediumTicks)
+        TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
+    TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
+    TkDrawingFont(TkFontHandle(static_cast<int>(app.ScaleNumberFont)));
+    for (size_t i = 0; i < plan.longPieces.size(); ++i) {
+        const ScaleLine& t = plan.longPieces[i];
+        TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
+        const ScaleNumber& n = plan.numbers[i];
+        if (n.rotated)
+            TkDrawRotatedText(n.x, n.y, TkIntToText(n.value), ScaleNumberAngle, OpaqueBlack);
+        else
+            TkDrawText(n.x, n.y, TkIntToText(n.value), OpaqueBlack);
+    }
+    TkDrawingFont(nullptr);
+    TkStopDrawing();
+    return image;
+}
+
+} // namespace
+
+void DrawRulerScales()
+{
+    AppState& app = App();
+    app.TopScaleBitmap = DrawScale(ScaleSide::Top);
+    app.BottomScaleBitmap = DrawScale(ScaleSide::Bottom);
+    app.LeftScaleBitmap = DrawScale(ScaleSide::Left);
+    app.RightScaleBitmap = DrawScale(ScaleSide::Right);
+}

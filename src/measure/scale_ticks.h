@@ -1,0 +1,35 @@
+// What the four scale pictures of the ruler carry: tick marks every 5, 10 and 50 pixels and the numbers at every
+// 50th pixel, as lines and text positions in the picture's own coordinates.
+#pragma once
+
+#include <vector>
+
+enum class ScaleSide { Top, Bottom, Left, Right };
+
+// A tick as the toolkit's line: from (x, y) over width x height pixels.
+struct ScaleLine {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const ScaleLine&) const = default;
+};
+
+// A number: the top-left corner of its text cell, or for rotated numbers the point the text turns about.
+struct ScaleNumber {
+    int x = 0, y = 0;
+    int value = 0;
+    bool rotated = false;
+    bool operator==(const ScaleNumber&) const = default;
+};
+
+struct ScalePlan {
+    int width = 0, height = 0; // the picture's size
+    std::vector<ScaleLine> shortTicks;
+    std::vector<ScaleLine> mediumTicks;
+    std::vector<ScaleLine> longPieces; // the part of a long tick beyond the medium one
+    std::vector<ScaleNumber> numbers;
+};
+
+constexpr int ScaleDepth = 15;
+// Numbers on the vertical scales are turned a quarter turn clockwise, so that they read from top to bottom.
+constexpr int ScaleNumberAngle = -90;
+
+ScalePlan PlanScale(ScaleSide side, int screenWidth, int screenHeight);

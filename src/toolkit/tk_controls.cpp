@@ -1,0 +1,295 @@
+// Controls: creation in the current control list, and the operations on them.
+#include <string>
+
+#include "toolkit/tk_internal.h"
+
+namespace {
+
+HWND CreateControl(int control, TkControlKind kind, const char* className, std::string_view text, DWORD style,
+                   DWORD exStyle, int x, int y, int width, int height, void* createParam = nullptr)
+{
+    TkDeleteControl(control);
+    HWND parent = TkCurrentParent();
+    if (!parent)
+        return nullptr;
+    const std::string caption(text);
+    HWND handle = CreateWindowExA(exStyle, className, caption.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                  height, parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(control)),
+                                  GetModuleHandleA(nullptr), createParam);
+    if (!handle)
+        return nullptr;
+    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    TkAddControl(control, handle, kind);
+    return handle;
+}
+
+bool IsBitmap(HANDLE image)
+{
+    return GetObjectType(image) == OBJ_BITMAP;
+}
+
+void ReplaceStyleBits(HWND handle, LONG_PTR mask, LONG_PTR bits)
+{
+    const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
+    if ((style & mask) != bits)
+        SetWindowLongPtrA(handle, GWL_STYLE, (style & ~mask) | bits);
+}
+
+void ShowImage(TkControlRecord& record, HANDLE image)
+{
+    const bool bitmap = !image || IsBitmap(image);
+    if (record.kind == TkControlKind::Image) {
+        ReplaceStyleBits(record.handle, SS_TYPEMASK, bitmap ? SS_BITMAP : SS_ICON);
+        const auto previous = reinterpret_cast<HANDLE>(SendMessageA(
+            record.handle, STM_SETIMAGE, bitmap ? IMAGE_BITMAP : IMAGE_ICON, reinterpret_cast<LPARAM>(image)));
+        // Version 6 of the static control keeps its own copy of a bitmap with alpha values and hands that copy
+        // back here; it belongs to us then.
+        if (previous && previous != record.image && IsBitmap(previous))
+            DeleteObject(previous);
+        // The static itself takes the picture's size (neither SS_CENTERIMAGE nor SS_REALSIZECONTROL is set).
+        record.image = image;
+    } else if (record.kind == TkControlKind::ImageButton) {
+        ReplaceStyleBits(record.handle, BS_BITMAP | BS_ICON, bitmap ? BS_BITMAP : BS_ICON);
+        SendMessageA(record.handle, BM_SETIMAGE, bitmap ? IMAGE_BITMAP : IMAGE_ICON, reinterpret_cast<LPARAM>(image));
+        record.image = image;
+    }
+}
+
+bool IsOptionButton(HWND handle)
+{
+    const TkControlRecord* record = TkFindControlByHandle(handle);
+    return record && record->kind == TkControlKind::OptionButton;
+}
+
+// Clears the other option buttons of the group: the siblings from the nearest WS_GROUP at or before the button to
+// the next WS_GROUP after it. Hidden and disabled ones too, which the system's own click handling skips.
+void ClearOtherOptions(HWND selected)
+{
+    HWND first = selected;
+    while (!(GetWindowLongPtrA(first, GWL_STYLE) & WS_GROUP)) {
+        HWND previous = GetWindow(first, GW_HWNDPREV);
+        if (!previous)
+            break;
+        first = previous;
+    }
+    for (HWND sibling = first; sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling != first && (GetWindowLongPtrA(sibling, GWL_STYLE) & WS_GROUP))
+            break;
+        if (sibling != selected && IsOptionButton(sibling))
+            SendMessageA(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+}
+
+HWND HandleOf(int control)
+{
+    const TkControlRecord* record = TkFindControl(control);
+    return record ? record->handle : nullptr;
+}
+
+void Redraw(HWND handle)
+{
+    RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+} // namespace
+
+HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style)
+{
+    return CreateControl(control, TkControlKind::Text, "STATIC", text, SS_NOPREFIX | WS_GROUP | style, 0, x, y, width,
+                         height);
+}
+
+HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE image)
+{
+    const DWORD type = !image || IsBitmap(image) ? SS_BITMAP : SS_ICON;
+    HWND handle = CreateControl(control, TkControlKind::Image, "STATIC", {}, type | SS_NOTIFY, 0, x, y, width, height);
+    if (handle && image)
+        ShowImage(*TkFindControl(control), image);
+    return handle;
+}
+
+HWND TkImageButton(int control, int x, int y, int width, int height, HANDLE image)
+{
+    const DWORD type = !image || IsBitmap(image) ? BS_BITMAP : BS_ICON;
+    HWND handle = CreateControl(control, TkControlKind::ImageButton, "BUTTON", {}, BS_PUSHBUTTON | WS_TABSTOP | type,
+                                0, x, y, width, height);
+    if (handle && image)
+        ShowImage(*TkFindControl(control), image);
+    return handle;
+}
+
+HWND TkOptionButton(int control, int x, int y, int width, int height, std::string_view text)
+{
+    const TkShared& shared = TkSharedState();
+    const TkControlRecord* last = TkFindControl(shared.lastCreatedControl);
+    const bool joinsGroup = last && last->kind == TkControlKind::OptionButton && IsWindow(last->handle) &&
+                            GetParent(last->handle) == TkCurrentParent();
+    return CreateControl(control, TkControlKind::OptionButton, "BUTTON", text,
+                         BS_AUTORADIOBUTTON | WS_TABSTOP | (joinsGroup ? 0 : WS_GROUP), 0, x, y, width, height);
+}
+
+HWND TkFrame(int control, int x, int y, int width, int height, std::string_view text, int kind)
+{
+    switch (kind) {
+    case 0:
+        return CreateControl(control, TkControlKind::Frame, "BUTTON", text, BS_GROUPBOX, 0, x, y, width, height);
+    case 1:
+        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_CLIENTEDGE, x, y, width, height);
+    case 2:
+        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_STATICEDGE, x, y, width, height);
+    case 3:
+        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, WS_BORDER, 0, x, y, width, height);
+    }
+    return nullptr;
+}
+
+HWND TkContainer(int control, int x, int y, int width, int height, int borderFlags)
+{
+    DWORD style = 0;
+    DWORD exStyle = WS_EX_CONTROLPARENT; // Tab and Shift+Tab walk into the container
+    if (borderFlags & 1)
+        style |= WS_BORDER;
+    if (borderFlags & 2)
+        style |= WS_DLGFRAME;
+    if (borderFlags & 4)
+        exStyle |= WS_EX_STATICEDGE;
+    if (borderFlags & 8)
+        exStyle |= WS_EX_CLIENTEDGE;
+    TkShared& shared = TkSharedState();
+    HWND handle = CreateControl(control, TkControlKind::Container, TkContainerClassName(), {}, style, exStyle, x, y,
+                                width, height, reinterpret_cast<void*>(static_cast<intptr_t>(shared.currentWindow)));
+    // Entered even when it failed, so that the matching TkEndContainer leaves the right level.
+    shared.containerStack.push_back(control);
+    return handle;
+}
+
+void TkEndContainer()
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.containerStack.empty())
+        shared.containerStack.pop_back();
+}
+
+HWND TkButton(int control, int x, int y, int width, int height, std::string_view text)
+{
+    return CreateControl(control, TkControlKind::Button, "BUTTON", text, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP, 0, x,
+                         y, width, height);
+}
+
+HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text)
+{
+    return CreateControl(control, TkControlKind::CheckBox, "BUTTON", text,
+                         BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 0, x, y, width, height);
+}
+
+void TkSetControlText(int control, std::string_view text)
+{
+    if (HWND handle = HandleOf(control)) {
+        const std::string value(text);
+        SetWindowTextA(handle, value.c_str());
+    }
+}
+
+std::string TkGetControlText(int control)
+{
+    HWND handle = HandleOf(control);
+    if (!handle)
+        return {};
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void TkSetControlState(int control, intptr_t state)
+{
+    TkControlRecord* record = TkFindControl(control);
+    if (!record)
+        return;
+    switch (record->kind) {
+    case TkControlKind::OptionButton:
+        SendMessageA(record->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (state)
+            ClearOtherOptions(record->handle);
+        break;
+    case TkControlKind::CheckBox:
+        SendMessageA(record->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    case TkControlKind::Image:
+    case TkControlKind::ImageButton:
+        ShowImage(*record, reinterpret_cast<HANDLE>(state));
+        break;
+    default:
+        break;
+    }
+}
+
+int TkGetControlState(int control)
+{
+    const TkControlRecord* record = TkFindControl(control);
+    if (!record || (record->kind != TkControlKind::OptionButton && record->kind != TkControlKind::CheckBox))
+        return 0;
+    return SendMessageA(record->handle, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void TkSetControlColor(int control, int which, int32_t colour)
+{
+    TkControlRecord* record = TkFindControl(control);
+    if (!record)
+        return;
+    const int32_t value = colour == -1 ? -1 : (colour & 0xFFFFFF);
+    if (which == TkTextColour) {
+        record->textColour = value;
+    } else if (which == TkBackColour) {
+        record->backColour = value;
+        if (record->backBrush)
+            DeleteObject(record->backBrush);
+        record->backBrush = value == -1 ? nullptr : CreateSolidBrush(static_cast<COLORREF>(value));
+    } else {
+        return;
+    }
+    Redraw(record->handle);
+}
+
+void TkSetControlFont(int control, intptr_t font)
+{
+    if (HWND handle = HandleOf(control)) {
+        const HGDIOBJ chosen = font == TkDefaultFont ? GetStockObject(DEFAULT_GUI_FONT) : reinterpret_cast<HGDIOBJ>(font);
+        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    }
+}
+
+void TkResizeControl(int control, int x, int y, int width, int height)
+{
+    HWND handle = HandleOf(control);
+    if (!handle)
+        return;
+    RECT rect;
+    GetWindowRect(handle, &rect);
+    MapWindowPoints(nullptr, GetParent(handle), reinterpret_cast<POINT*>(&rect), 2);
+    if (x == TkKeep)
+        x = rect.left;
+    if (y == TkKeep)
+        y = rect.top;
+    if (width == TkKeep)
+        width = rect.right - rect.left;
+    if (height == TkKeep)
+        height = rect.bottom - rect.top;
+    MoveWindow(handle, x, y, width, height, TRUE);
+}
+
+void TkHideControl(int control, int hidden)
+{
+    if (HWND handle = HandleOf(control))
+        ShowWindow(handle, hidden ? SW_HIDE : SW_SHOW);
+}
+
+void TkDisableControl(int control, int disabled)
+{
+    if (HWND handle = HandleOf(control))
+        EnableWindow(handle, disabled ? FALSE : TRUE);
+}
+
+HWND TkControlHandle(int control)
+{
+    return HandleOf(control);
+}

@@ -1,0 +1,71 @@
+#include "toolkit/tk_fonts.h"
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "toolkit/tk_internal.h"
+
+namespace {
+
+std::map<int, HFONT> gFonts;
+
+// The face the system really selects for the font; for a missing face it silently takes another.
+std::string SelectedFace(HFONT font)
+{
+    char face[LF_FACESIZE] = {};
+    if (HDC screen = GetDC(nullptr)) {
+        const HGDIOBJ previous = SelectObject(screen, font);
+        GetTextFaceA(screen, LF_FACESIZE, face);
+        SelectObject(screen, previous);
+        ReleaseDC(nullptr, screen);
+    }
+    return face;
+}
+
+} // namespace
+
+intptr_t TkLoadFont(int font, std::string_view name, int points, int style)
+{
+    const bool newNumber = font == -1;
+    if (newNumber) {
+        // Numbers start at 1: the result 0 means failure.
+        font = gFonts.empty() ? 1 : std::max(1, gFonts.rbegin()->first + 1);
+    } else if (const auto old = gFonts.find(font); old != gFonts.end()) {
+        DeleteObject(old->second);
+        gFonts.erase(old);
+    }
+
+    const std::string face(name);
+    if (face.empty() || face.size() >= LF_FACESIZE)
+        return 0;
+    int pixelsPerInch = 96;
+    if (HDC screen = GetDC(nullptr)) {
+        pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    HFONT handle = CreateFontA(-MulDiv(points, pixelsPerInch, 72), 0, 0, 0, (style & TkFontBold) ? FW_BOLD : FW_NORMAL,
+                               FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    if (!handle)
+        return 0;
+    if (lstrcmpiA(SelectedFace(handle).c_str(), face.c_str()) != 0) {
+        DeleteObject(handle);
+        return 0;
+    }
+    gFonts[font] = handle;
+    return newNumber ? font : reinterpret_cast<intptr_t>(handle);
+}
+
+HFONT TkFontHandle(int font)
+{
+    const auto found = gFonts.find(font);
+    return found == gFonts.end() ? nullptr : found->second;
+}
+
+void TkReleaseFonts()
+{
+    for (const auto& [number, handle] : gFonts)
+        DeleteObject(handle);
+    gFonts.clear();
+}

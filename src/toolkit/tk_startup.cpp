@@ -1,0 +1,87 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "toolkit/tk_internal.h"
+#include "toolkit/tk_services.h"
+
+namespace {
+
+const char MessageWindowClass[] = "TessaroToolkitMessages";
+
+void RegisterToolkitClasses()
+{
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    TkShared& shared = TkSharedState();
+
+    WNDCLASSEXA container{};
+    container.cbSize = sizeof(container);
+    container.lpfnWndProc = TkWindowProcedure;
+    container.hInstance = instance;
+    container.hCursor = shared.arrowCursor;
+    container.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    container.lpszClassName = TkContainerClassName();
+    RegisterClassExA(&container);
+
+    WNDCLASSEXA messages{};
+    messages.cbSize = sizeof(messages);
+    messages.lpfnWndProc = DefWindowProcA;
+    messages.hInstance = instance;
+    messages.lpszClassName = MessageWindowClass;
+    RegisterClassExA(&messages);
+}
+
+} // namespace
+
+void TkStartup()
+{
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    // Version 5 of the common controls (no manifest) knows no standard classes and refuses the whole request.
+    if (!InitCommonControlsEx(&controls)) {
+        controls.dwICC = ICC_BAR_CLASSES;
+        InitCommonControlsEx(&controls);
+    }
+
+    TkShared& shared = TkSharedState();
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    shared.programIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    if (!shared.programIcon)
+        shared.programIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    shared.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
+
+    RegisterToolkitClasses();
+    shared.messageWindow =
+        CreateWindowExA(0, MessageWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    TkClearTables();
+    TkClearEvents();
+}
+
+void TkShutdown()
+{
+    TkClosePreferences();
+    TkRemoveFaultHandler();
+    TkDestroyToolTipWindow();
+
+    TkShared& shared = TkSharedState();
+    std::vector<int> open;
+    for (const auto& [number, record] : shared.windows)
+        open.push_back(number);
+    for (int window : open)
+        TkCloseWindow(window);
+
+    TkReleaseFonts();
+
+    if (shared.messageWindow) {
+        DestroyWindow(shared.messageWindow);
+        shared.messageWindow = nullptr;
+    }
+    TkReleaseImages();
+
+    TkClearTables();
+    TkClearEvents();
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    UnregisterClassA(TkContainerClassName(), instance);
+    UnregisterClassA(MessageWindowClass, instance);
+}

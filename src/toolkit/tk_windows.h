@@ -1,0 +1,129 @@
+// Toolkit windows, menus, shortcuts, controls, tooltips, events and the message box over Win32.
+// Windows and controls are named by small numbers the program chooses; an operation given a number that names no
+// open object does nothing and returns 0 (-1 for the mouse position, an empty text for texts).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A position or size of this value stays as it is.
+constexpr int TkKeep = -65535;
+
+// Returned by a window callback to let the toolkit go on with its own handling of the message.
+constexpr LRESULT CallbackDefault = static_cast<LRESULT>(0xE0E0E0E1u);
+
+using TkWindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Flags of TkOpenWindow.
+constexpr uint32_t TkTitleBar = 0x00C00000;    // WS_CAPTION; also used when no style bit is given at all
+constexpr uint32_t TkSystemMenu = 0x00080000;  // WS_SYSMENU
+constexpr uint32_t TkMinimiseBox = 0x00020000; // WS_MINIMIZEBOX
+constexpr uint32_t TkBorderless = 0x80000000;  // WS_POPUP
+constexpr uint32_t TkCentred = 0x00000001;     // placed in the middle of the screen after creation
+constexpr uint32_t TkInvisible = 0x10000000;   // created hidden
+
+// Window states.
+constexpr int TkStateNormal = 0;
+constexpr int TkStateMaximised = 0x1000000;
+constexpr int TkStateMinimised = 0x20000000;
+
+// Modifier bits of TkAddShortcut; the low 16 bits are the virtual-key code.
+constexpr int TkShiftKey = 0x10000;
+constexpr int TkControlKey = 0x20000;
+constexpr int TkAltKey = 0x40000;
+
+// Style bits of TkTextControl.
+constexpr uint32_t TkTextNotify = 0x100;     // SS_NOTIFY: a click produces EventControl
+constexpr uint32_t TkTextRight = 0x002;      // SS_RIGHT
+
+// Which colour TkSetControlColor sets.
+constexpr int TkTextColour = 1;
+constexpr int TkBackColour = 2;
+
+// TkSetControlFont with this value selects the default GUI font.
+constexpr intptr_t TkDefaultFont = -1;
+
+// Event codes returned by TkWaitEvent besides raw message numbers.
+constexpr int EventControl = 0x332C;
+constexpr int EventMenu = 0x332D;
+constexpr int EventMinimized = 0x3333;
+constexpr int EventRestored = 0x3335;
+constexpr int EventLeftDoubleClick = 0x3339;
+constexpr int EventCloseWindow = 0x333C;
+// Further window events; the program ignores them, but they renew TkEventWindow (a press on a window that has just
+// been activated by that press finds the window there).
+constexpr int EventActivateWindow = 0x3330;
+constexpr int EventMoveWindow = 0x3336;
+constexpr int EventSizeWindow = 0x3337;
+
+// --- Start and end ----------------------------------------------------------------------------------------------------
+void TkStartup();
+void TkShutdown();
+
+// --- Windows ----------------------------------------------------------------------------------------------------------
+HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std::string_view title, uint32_t flags);
+void TkCloseWindow(int window);
+void TkHideWindow(int window, int hidden);
+void TkSetWindowState(int window, int state);
+int TkGetWindowState(int window);
+void TkResizeWindow(int window, int x, int y, int innerWidth, int innerHeight);
+int TkWindowX(int window);
+int TkWindowY(int window);
+int TkWindowWidth(int window);
+int TkWindowHeight(int window);
+int TkWindowMouseX(int window);
+int TkWindowMouseY(int window);
+std::string TkGetWindowTitle(int window);
+void TkSetWindowColor(int window, int32_t colour);
+void TkSetWindowTopmost(int window, int on);
+int TkWindowExists(int window);
+HWND TkWindowHandle(int window);
+void TkSetWindowCallback(TkWindowCallback procedure, int window);
+
+// --- Menus -----------------------------------------------------------------------------------------------------------
+int TkCreateMenuBar(int menu, HWND window);
+void TkMenuTitle(std::string_view text);
+void TkMenuItem(int item, std::string_view text);
+void TkMenuSeparator();
+void TkSetMenuItemMark(int menu, int item, int mark);
+int TkMenuItemMark(int menu, int item);
+
+// --- Keyboard shortcuts ------------------------------------------------------------------------------------------------
+void TkAddShortcut(int window, int shortcut, int eventId);
+
+// --- Controls ----------------------------------------------------------------------------------------------------------
+HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style);
+HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE image);
+HWND TkImageButton(int control, int x, int y, int width, int height, HANDLE image);
+HWND TkOptionButton(int control, int x, int y, int width, int height, std::string_view text);
+HWND TkFrame(int control, int x, int y, int width, int height, std::string_view text, int kind);
+HWND TkContainer(int control, int x, int y, int width, int height, int borderFlags);
+void TkEndContainer();
+HWND TkButton(int control, int x, int y, int width, int height, std::string_view text);
+HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text);
+
+void TkSetControlText(int control, std::string_view text);
+std::string TkGetControlText(int control);
+// Option button, check box: 1 selected, 0 cleared. Image control: a native image handle shown at once.
+void TkSetControlState(int control, intptr_t state);
+int TkGetControlState(int control);
+void TkSetControlColor(int control, int which, int32_t colour);
+void TkSetControlFont(int control, intptr_t font);
+void TkSetToolTip(int control, std::string_view text);
+void TkResizeControl(int control, int x, int y, int width, int height);
+void TkHideControl(int control, int hidden);
+void TkDisableControl(int control, int disabled);
+HWND TkControlHandle(int control);
+
+// --- Events ------------------------------------------------------------------------------------------------------------
+int TkWaitEvent();
+int TkEventWindow();
+int TkEventControl();
+int TkEventMenuItem();
+int TkEventType();
+
+// --- Message box -------------------------------------------------------------------------------------------------------
+int TkMessageBox(std::string_view title, std::string_view text, uint32_t type);

@@ -1,0 +1,11 @@
+// The control panel: the ruler's edges and size, the magnifier, the nudge buttons and the probed values.
+#pragma once
+
+// Builds the main window from the settings, with its menu, controls, tooltips and shortcuts.
+void BuildMainWindow();
+// Writes the ruler's live place and size into the edge and size fields; right and bottom are shown inclusively.
+void ShowRulerGeometry();
+// Frees the background picture's brush once the main window is closed.
+void ReleaseMainWindowBrush();
+// Registers the twelve arrow-key shortcuts (move, grow with Shift, shrink with Ctrl) on a window.
+void AddRulerShortcuts(int window);

@@ -1,0 +1,111 @@
+#include "windows/ruler_window.h"
+
+#include <windows.h>
+
+#include "core/app_state.h"
+#include "core/object_ids.h"
+#include "core/ruler_geometry.h"
+#include "toolkit/tk_fonts.h"
+#include "toolkit/tk_images.h"
+#include "toolkit/tk_text.h"
+#include "toolkit/tk_windows.h"
+#include "windows/main_window.h"
+
+namespace {
+
+constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible;
+
+// The labels and the centre symbol, in the order they are hidden and shown.
+constexpr int sizeDependentControls[] = {RulerCentreImage, RulerOriginLabel, RulerWidthLabel, RulerHeightLabel};
+
+void ShowSizeDependentControls(bool shown)
+{
+    for (int control : sizeDependentControls)
+        TkHideControl(control, shown ? 0 : 1);
+}
+
+void CreateLabel(int control, int x, int y, int w, int h, const std::string& text, uint32_t style)
+{
+    TkTextControl(control, x, y, w, h, text, style);
+    TkSetControlFont(control, reinterpret_cast<intptr_t>(TkFontHandle(static_cast<int>(App().RulerLabelFont))));
+    TkSetControlColor(control, TkBackColour, RulerGrey);
+}
+
+// Sibling controls overlap in the corners; clipping them against each other keeps the one-pixel peephole, which
+// is kept on top, from being painted over by a scale.
+void ClipSiblings(int control)
+{
+    HWND handle = TkControlHandle(control);
+    SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
+}
+
+} // namespace
+
+void BuildRulerWindow()
+{
+    AppState& app = App();
+    const Settings& settings = app.settings;
+    HWND window = TkOpenWindow(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY,
+                               settings.RulerWindowWidth, settings.RulerWindowHeight, "Lineal - Tessaro",
+                               RulerWindowFlags);
+    if (!window)
+        return;
+    TkSetWindowColor(RulerWindow, RulerGrey);
+    SetWindowLongA(window, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TOOLWINDOW);
+    SetLayeredWindowAttributes(window, static_cast<COLORREF>(KeyColour), RulerAlpha, LWA_COLORKEY | LWA_ALPHA);
+
+    TkContainer(MagnifierPeephole, 1, 1, 1, 1, 0);
+    TkSetControlColor(MagnifierPeephole, TkBackColour, KeyColour);
+    TkEndContainer();
+
+    const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
+    const RulerLayout layout = ComputeRulerLayout(w, h, app.rulerCentreWidth, app.rulerCentreHeight);
+    TkImageControl(RulerCentreImage, layout.centreImage.x, layout.centreImage.y, app.rulerCentreWidth,
+                   app.rulerCentreHeight, TkImageHandle(app.RulerCentreBitmap));
+    TkDisableControl(RulerCentreImage, 1);
+    const struct {
+        int control;
+        int image;
+        int x, y;
+    } scales[] = {
+        {TopScaleImage, app.TopScaleBitmap, 0, 0},
+        {BottomScaleImage, app.BottomScaleBitmap, 0, layout.bottomScaleY},
+        {LeftScaleImage, app.LeftScaleBitmap, 0, 0},
+        {RightScaleImage, app.RightScaleBitmap, layout.rightScaleX, 0},
+    };
+    for (const auto& s : scales) {
+        TkImageControl(s.control, s.x, s.y, TkImageWidth(s.image), TkImageHeight(s.image), TkImageHandle(s.image));
+        TkDisableControl(s.control, 1);
+        ClipSiblings(s.control);
+    }
+    ClipSiblings(RulerCentreImage);
+    ClipSiblings(MagnifierPeephole);
+    SetWindowPos(TkControlHandle(MagnifierPeephole), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    CreateLabel(RulerOriginLabel, 17, 17, 6, 12, "1", 0);
+    CreateLabel(RulerWidthLabel, layout.widthLabelX, 17, 28, 12, TkIntToText(w), TkTextRight);
+    CreateLabel(RulerHeightLabel, 17, layout.heightLabelY, 28, 12, TkIntToText(h), 0);
+    if (!layout.labelsShown)
+        ShowSizeDependentControls(false);
+
+    ShowWindow(window, SW_SHOW);
+    TkSetWindowTopmost(RulerWindow, 1);
+    ShowRulerGeometry();
+    TkSetControlText(SizeOriginLabel, "1");
+    AddRulerShortcuts(RulerWindow);
+}
+
+void LayoutRuler()
+{
+    const AppState& app = App();
+    const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
+    const RulerLayout layout = ComputeRulerLayout(w, h, app.rulerCentreWidth, app.rulerCentreHeight);
+    TkResizeControl(RulerCentreImage, layout.centreImage.x, layout.centreImage.y, TkKeep, TkKeep);
+    TkResizeControl(BottomScaleImage, TkKeep, layout.bottomScaleY, TkKeep, TkKeep);
+    TkResizeControl(RightScaleImage, layout.rightScaleX, TkKeep, TkKeep, TkKeep);
+    TkResizeControl(RulerWidthLabel, layout.widthLabelX, TkKeep, TkKeep, TkKeep);
+    TkSetControlText(RulerWidthLabel, TkIntToText(w));
+    TkResizeControl(RulerHeightLabel, TkKeep, layout.heightLabelY, TkKeep, TkKeep);
+    TkSetControlText(RulerHeightLabel, TkIntToText(h));
+    ShowSizeDependentControls(layout.labelsShown);
+}

@@ -1,0 +1,21 @@
+// The nine values the program remembers between runs, and their file.
+#pragma once
+
+#include <cstdint>
+
+struct Settings {
+    int32_t ShowShortGuide = 0;
+    int8_t MainWindowOnTop = 0;
+    int8_t ShowTooltips = 0;
+    int32_t MainWindowPosX = 0;
+    int32_t MainWindowPosY = 0;
+    int32_t RulerWindowPosX = 0;
+    int32_t RulerWindowPosY = 0;
+    int32_t RulerWindowWidth = 0;
+    int32_t RulerWindowHeight = 0;
+};
+
+// Reads the settings file in the settings folder; a missing file or key gives the defaults.
+void LoadSettings();
+// Writes the settings file anew with the nine keys.
+void SaveSettings();

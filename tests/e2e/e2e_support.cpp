@@ -1,0 +1,164 @@
+#include "e2e_support.h"
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <thread>
+
+RunningProgram StartProgram(const std::string& exe, const std::string& environment)
+{
+    RunningProgram program;
+    std::string name, value;
+    if (!environment.empty()) {
+        const size_t equals = environment.find('=');
+        name = environment.substr(0, equals);
+        value = environment.substr(equals + 1);
+        SetEnvironmentVariableA(name.c_str(), value.c_str());
+    }
+    std::string command = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        CloseHandle(info.hThread);
+        program.process = info.hProcess;
+        program.processId = info.dwProcessId;
+    }
+    if (!name.empty())
+        SetEnvironmentVariableA(name.c_str(), nullptr);
+    return program;
+}
+
+DWORD WaitForExit(RunningProgram& program, std::chrono::milliseconds timeout)
+{
+    if (!program.process)
+        return STILL_ACTIVE;
+    WaitForSingleObject(program.process, static_cast<DWORD>(timeout.count()));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(program.process, &code);
+    return code;
+}
+
+void StopProgram(RunningProgram& program)
+{
+    if (!program.process)
+        return;
+    if (WaitForSingleObject(program.process, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(program.process, 1);
+        WaitForSingleObject(program.process, 5000);
+    }
+    CloseHandle(program.process);
+    program = {};
+}
+
+void StopAllTessaros()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (_stricmp(entry.szExeFile, "Tessaro.exe") != 0 && _stricmp(entry.szExeFile, "TessaroFaultTest.exe") != 0)
+            continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const std::string* title;
+    const std::string* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    char text[256] = {}, className[256] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    GetClassNameA(window, className, sizeof(className));
+    if (*search->title == text && (search->className->empty() || *search->className == className)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindProgramWindow(DWORD processId, const std::string& title, const std::string& className)
+{
+    WindowSearch search{processId, &title, &className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    // The message is the box's static control with id 0xFFFF.
+    char text[4096] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+    return text;
+}
+
+void PressMessageBoxButton(HWND box, int buttonId)
+{
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return "<clipboard cannot be opened>";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void ClearClipboard()
+{
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+std::string AppDataFolder()
+{
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, path);
+    std::string folder = path;
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    return folder;
+}

@@ -1,0 +1,268 @@
+#include "toolkit/tk_colour.h"
+#include "toolkit/tk_pixels.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Bgra = std::array<int, 4>; // the fourth value is -1 on 24-bit buffers
+using Points = std::set<std::pair<int, int>>;
+
+// A buffer laid out as a DIB: rows padded to whole words (plus extra), top-down or bottom-up in memory. The test
+// finds pixels by its own arithmetic, never through the code under test.
+struct Canvas {
+    int width, height, bits, stride;
+    bool bottomUp;
+    std::vector<uint8_t> memory;
+    TkPixels view;
+
+    Canvas(int w, int h, int bpp, bool up = false, int padding = 0, Bgra fill = {90, 90, 90, 90})
+        : width(w), height(h), bits(bpp), stride((w * bpp + 31) / 32 * 4 + padding), bottomUp(up),
+          memory(static_cast<size_t>(stride) * h, 0xEE), view{memory.data(), w, h, stride, bpp, up}
+    {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                Set(x, y, fill);
+            }
+        }
+    }
+    uint8_t* At(int x, int y)
+    {
+        return memory.data() + static_cast<size_t>(bottomUp ? height - 1 - y : y) * stride + x * (bits / 8);
+    }
+    void Set(int x, int y, Bgra v)
+    {
+        for (int i = 0; i < bits / 8; ++i) {
+            At(x, y)[i] = static_cast<uint8_t>(v[static_cast<size_t>(i)]);
+        }
+    }
+    Bgra Get(int x, int y) { return {At(x, y)[0], At(x, y)[1], At(x, y)[2], bits == 32 ? At(x, y)[3] : -1}; }
+    Points Changed(Bgra from = {90, 90, 90, 90})
+    {
+        from[3] = bits == 32 ? from[3] : -1;
+        Points changed;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (Get(x, y) != from) {
+                    changed.insert({x, y});
+                }
+            }
+        }
+        return changed;
+    }
+};
+
+TEST(TkColour, PartsCarryIntoTheNextByteAndAlphaDoesNotSignExtend)
+{
+    EXPECT_EQ(static_cast<uint32_t>(TkRGB(1, 2, 3)), 0x030201u);
+    EXPECT_EQ(static_cast<uint32_t>(TkRGB(256, 0, 0)), 0x000100u);
+    EXPECT_EQ(static_cast<uint32_t>(TkRGBA(10, 20, 30, 255)), 0xFF1E140Au);
+    EXPECT_EQ(TkBlue(TkRGBA(10, 20, 30, 255)), 30);
+    EXPECT_EQ(TkAlpha(TkRGBA(1, 2, 3, 200)), 200);
+}
+
+// The top-left drawing pixel of a bottom-up buffer is the first pixel of the last row in memory; writing the first
+// row in memory instead flips every picture, and a stride that forgets the padding shears it.
+TEST(TkPixels, DrawingIsTopDownWhateverTheRowOrderAndPaddingIsNeverWritten)
+{
+    for (int bpp : {24, 32}) {
+        for (bool bottomUp : {false, true}) {
+            SCOPED_TRACE(testing::Message() << bpp << " bits, bottom-up " << bottomUp);
+            Canvas canvas(5, 3, bpp, bottomUp, 8);
+            TkPixelsBox(canvas.view, 0, 0, 1, 1, TkRGBA(1, 2, 3, 4), TkModeDefault);
+            TkPixelsLine(canvas.view, 4, 2, 1, 1, TkRGBA(5, 6, 7, 8), TkModeDefault);
+            EXPECT_EQ(canvas.Changed(), (Points{{0, 0}, {4, 2}}));
+            EXPECT_EQ(canvas.memory[bottomUp ? 2 * canvas.stride : 0], 3) << "blue of the top-left pixel";
+            EXPECT_EQ(TkReadPixel(canvas.view, 4, 2), TkRGBA(5, 6, 7, bpp == 32 ? 8 : 255));
+
+            TkPixelsBox(canvas.view, -9, -9, 99, 99, TkRGB(1, 1, 1), TkModeDefault);
+            for (size_t row = 0; row < 3; ++row) {
+                for (size_t i = 5 * bpp / 8; i < static_cast<size_t>(canvas.stride); ++i) {
+                    ASSERT_EQ(canvas.memory[row * canvas.stride + i], 0xEE) << "padding of row " << row;
+                }
+            }
+        }
+    }
+}
+
+TEST(TkPixels, LineCoversExactlyItsPixelsAndZeroSizesDrawNothing)
+{
+    struct Case {
+        int x, y, width, height;
+        Points expected;
+    };
+    const Case cases[] = {
+        {2, 2, 1, 1, {{2, 2}}},
+        {2, 2, -1, -1, {{2, 2}}},
+        {2, 2, 0, 1, {}},
+        {2, 2, 1, 0, {}},
+        {1, 1, 3, 1, {{1, 1}, {2, 1}, {3, 1}}},
+        {3, 1, -3, 1, {{3, 1}, {2, 1}, {1, 1}}},
+        {1, 3, 1, -3, {{1, 3}, {1, 2}, {1, 1}}},
+        {3, 0, -4, 4, {{3, 0}, {2, 1}, {1, 2}, {0, 3}}},
+        {0, 0, 4, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+        {0, 0, 2, 4, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},
+        {-3, -3, 5, 5, {{0, 0}, {1, 1}}},
+        // Walking every step of these would take billions of iterations; only the visible steps are walked.
+        {-2000000000, 1, INT_MAX, 1, {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        {INT_MAX, 2, INT_MIN, 1, {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "line " << c.x << "," << c.y << " size " << c.width << "x" << c.height);
+        Canvas canvas(5, 5, 32);
+        TkPixelsLine(canvas.view, c.x, c.y, c.width, c.height, TkRGBA(0, 0, 0, 255), TkModeDefault);
+        EXPECT_EQ(canvas.Changed(), c.expected);
+    }
+}
+
+TEST(TkPixels, BoxIsClippedOutlinedAndEmptyForSizesBelowOne)
+{
+    struct Case {
+        int x, y, width, height, mode;
+        Points expected;
+    };
+    const Case cases[] = {
+        {-1, -1, 2, 2, TkModeDefault, {{0, 0}}},
+        {3, 2, 5, 5, TkModeDefault, {{3, 2}, {3, 3}}},
+        {1, 1, 0, 3, TkModeDefault, {}},
+        {1, 1, -2, 3, TkModeDefault, {}},
+        {0, 0, 3, 3, TkModeOutline, {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}},
+        {1, 1, 1, 3, TkModeOutline, {{1, 1}, {1, 2}, {1, 3}}},
+        {-1, 0, 3, 2, TkModeOutline, {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.width << "x" << c.height << ", mode "
+                                        << c.mode);
+        Canvas canvas(4, 4, 24);
+        TkPixelsBox(canvas.view, c.x, c.y, c.width, c.height, TkRGB(255, 0, 0), c.mode);
+        EXPECT_EQ(canvas.Changed(), c.expected);
+    }
+}
+
+// A pixel blended twice comes out darker; an outline's corners belong to one side only.
+TEST(TkPixels, BlendedOutlineColoursItsCornersLikeItsSides)
+{
+    Canvas canvas(5, 5, 24, false, 0, {0, 0, 0, 0});
+    TkPixelsBox(canvas.view, 1, 1, 3, 3, TkRGBA(255, 0, 0, 128), TkModeOutline | TkModeAlphaBlend);
+    EXPECT_EQ(canvas.Get(2, 2), (Bgra{0, 0, 0, -1}));
+    for (auto [x, y] : {std::pair{1, 1}, {2, 1}, {3, 1}, {1, 3}, {3, 3}, {1, 2}, {3, 2}, {2, 3}}) {
+        EXPECT_EQ(canvas.Get(x, y), (Bgra{0, 0, 128, -1})) << x << "," << y;
+    }
+}
+
+// Expected values are worked out by hand from the blending rules.
+TEST(TkPixels, WriteModesFollowTheirIntegerFormulasExactly)
+{
+    constexpr int Blend = TkModeAlphaBlend, AlphaOnly = TkModeAlphaChannel;
+    struct Case {
+        const char* what;
+        int bpp;
+        Bgra target;
+        int32_t colour;
+        int mode;
+        Bgra expected;
+    };
+    const Case cases[] = {
+        {"plain replaces all four bytes", 32, {9, 9, 9, 9}, TkRGBA(1, 2, 3, 4), TkModeDefault, {3, 2, 1, 4}},
+        {"alpha only keeps the colour", 32, {10, 20, 30, 255}, TkRGBA(0, 0, 0, 0), AlphaOnly, {10, 20, 30, 0}},
+        {"alpha only on 24 bits", 24, {10, 20, 30, 0}, TkRGBA(0, 0, 0, 0), AlphaOnly, {10, 20, 30, -1}},
+        {"24-bit mix", 24, {50, 50, 50, 0}, TkRGBA(0, 0, 200, 100), Blend, {108, 30, 30, -1}},
+        {"24-bit alpha 0 keeps", 24, {50, 60, 70, 0}, TkRGB(1, 2, 3), Blend, {50, 60, 70, -1}},
+        {"32-bit alpha 0 keeps", 32, {50, 60, 70, 80}, TkRGB(1, 2, 3), Blend, {50, 60, 70, 80}},
+        {"onto transparent takes the source", 32, {50, 60, 70, 0}, TkRGBA(1, 2, 3, 100), Blend, {3, 2, 1, 100}},
+        {"black onto transparent is opaque black", 32, {0, 0, 0, 0}, TkRGBA(0, 0, 0, 255), Blend, {0, 0, 0, 255}},
+        {"general case", 32, {100, 100, 100, 128}, TkRGBA(200, 200, 200, 64), Blend, {140, 140, 140, 159}},
+        {"blended alpha only", 32, {100, 100, 100, 128}, TkRGBA(200, 200, 200, 64), Blend | AlphaOnly,
+         {100, 100, 100, 159}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Canvas canvas(1, 1, c.bpp, false, 0, c.target);
+        TkPixelsBox(canvas.view, 0, 0, 1, 1, c.colour, c.mode);
+        EXPECT_EQ(canvas.Get(0, 0), c.expected);
+    }
+}
+
+TEST(TkPixels, EnlargementTurnsEverySourcePixelIntoASolidBlock)
+{
+    struct Case {
+        int from, to, bpp;
+    };
+    for (const Case c : {Case{2, 4, 24}, {2, 4, 32}, {21, 63, 24}}) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to << " at " << c.bpp);
+        Canvas source(c.from, c.from, c.bpp, true);
+        for (int y = 0; y < c.from; ++y) {
+            for (int x = 0; x < c.from; ++x) {
+                source.Set(x, y, {x, y, x + y, 7 * x + y});
+            }
+        }
+        Canvas target(c.to, c.to, c.bpp, false);
+        TkPixelsResize(target.view, source.view);
+        const int factor = c.to / c.from;
+        for (int y = 0; y < c.to; ++y) {
+            for (int x = 0; x < c.to; ++x) {
+                ASSERT_EQ(target.Get(x, y), source.Get(x / factor, y / factor)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(TkPixels, BlitIsClippedAndMakesOpaqueSourcesOpaque)
+{
+    struct Case {
+        int x, y;
+        Points expected;
+    };
+    const Case cases[] = {
+        {1, 1, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}}, {-1, -1, {{0, 0}}}, {2, 2, {{2, 2}}}, {-2, 0, {}}, {3, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        Canvas source(2, 2, 24, false, 0, {1, 2, 3, 0});
+        Canvas target(3, 3, 32, true, 0, {0, 0, 0, 0});
+        TkPixelsBlit(target.view, c.x, c.y, source.view, TkModeDefault);
+        EXPECT_EQ(target.Changed({0, 0, 0, 0}), c.expected);
+        for (auto [x, y] : c.expected) {
+            EXPECT_EQ(target.Get(x, y), (Bgra{1, 2, 3, 255}));
+        }
+    }
+}
+
+// Text reaches the target as a grey mask: edge pixels blend by their coverage, and pixels the mask leaves black must
+// not be touched at all, not even get their alpha rewritten.
+TEST(TkPixels, MaskCarriesTheColourByCoverage)
+{
+    Canvas mask(3, 1, 24);
+    mask.Set(0, 0, {255, 255, 255, 0});
+    mask.Set(1, 0, {0, 0, 0, 0});
+    mask.Set(2, 0, {100, 130, 160, 0}); // coverage 130
+    struct Case {
+        const char* what;
+        int mode;
+        Bgra target, full, partial;
+    };
+    const Case cases[] = {
+        {"blend onto transparent", TkModeAlphaBlend | TkModeTransparentText, {0, 0, 0, 0}, {0, 0, 0, 255},
+         {0, 0, 0, 130}},
+        {"blend onto opaque white", TkModeAlphaBlend, {255, 255, 255, 255}, {0, 0, 0, 255}, {125, 125, 125, 255}},
+        {"plain", TkModeDefault, {255, 255, 255, 7}, {0, 0, 0, 255}, {125, 125, 125, 133}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Canvas target(4, 1, 32, false, 0, c.target);
+        TkPixelsPaintMask(target.view, 1, 0, mask.view, TkRGBA(0, 0, 0, 255), c.mode);
+        EXPECT_EQ(target.Get(0, 0), c.target);
+        EXPECT_EQ(target.Get(1, 0), c.full);
+        EXPECT_EQ(target.Get(2, 0), c.target);
+        EXPECT_EQ(target.Get(3, 0), c.partial);
+    }
+}
+
+} // namespace
