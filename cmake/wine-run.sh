@@ -78,6 +78,13 @@ if [ ! -f "$WINEPREFIX/.tessaro-ready" ]; then
     "$wine_bin" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
     # Windows without the X window manager's frames, as on Windows itself.
     "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
+    # Windows not handed to an X window manager: the virtual display has none, and Wine would wait up to two seconds
+    # for one at every window that closes.
+    "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
+    # Every Windows has Arial; here the metric twin from fonts-liberation stands in under its name. Tahoma is
+    # left missing, so the program's fallback from Tahoma to Arial is what runs here.
+    "$wine_bin" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
+        </dev/null >/dev/null 2>&1 9>&-
     "$wineserver_bin" -w 9>&-
     touch "$WINEPREFIX/.tessaro-ready"
 fi

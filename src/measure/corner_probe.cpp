@@ -15,6 +15,8 @@
 
 namespace {
 
+TaskNameLookup gTaskNameLookup = TaskFileName;
+
 ProbeCorner SelectedCorner()
 {
     return FirstSelectedCorner(TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
@@ -63,7 +65,7 @@ void ShowWindowAt(TkPoint p)
     TkSetControlText(WindowHandleField,
                      TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
-    TkSetControlText(TaskField, TaskFileName(processId));
+    TkSetControlText(TaskField, gTaskNameLookup(processId));
 }
 
 } // namespace
@@ -95,6 +97,11 @@ std::string TaskFileName(unsigned long processId)
             return TkFilePart(path);
     }
     return TaskFileNameFromModules(processId);
+}
+
+void SetTaskNameLookup(TaskNameLookup lookup)
+{
+    gTaskNameLookup = lookup ? lookup : TaskFileName;
 }
 
 void ProbeRulerCorner()

@@ -40,13 +40,13 @@ void ShowImage(TkControlRecord& record, HANDLE image)
     const bool bitmap = !image || IsBitmap(image);
     if (record.kind == TkControlKind::Image) {
         ReplaceStyleBits(record.handle, SS_TYPEMASK, bitmap ? SS_BITMAP : SS_ICON);
+        // The static sizes itself to the picture (neither SS_CENTERIMAGE nor SS_REALSIZECONTROL is set).
         const auto previous = reinterpret_cast<HANDLE>(SendMessageA(
             record.handle, STM_SETIMAGE, bitmap ? IMAGE_BITMAP : IMAGE_ICON, reinterpret_cast<LPARAM>(image)));
         // Version 6 of the static control keeps its own copy of a bitmap with alpha values and hands that copy
         // back here; it belongs to us then.
         if (previous && previous != record.image && IsBitmap(previous))
             DeleteObject(previous);
-        // The static itself takes the picture's size (neither SS_CENTERIMAGE nor SS_REALSIZECONTROL is set).
         record.image = image;
     } else if (record.kind == TkControlKind::ImageButton) {
         ReplaceStyleBits(record.handle, BS_BITMAP | BS_ICON, bitmap ? BS_BITMAP : BS_ICON);
@@ -111,8 +111,8 @@ HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE ima
 HWND TkImageButton(int control, int x, int y, int width, int height, HANDLE image)
 {
     const DWORD type = !image || IsBitmap(image) ? BS_BITMAP : BS_ICON;
-    HWND handle = CreateControl(control, TkControlKind::ImageButton, "BUTTON", {}, BS_PUSHBUTTON | WS_TABSTOP | type,
-                                0, x, y, width, height);
+    HWND handle = CreateControl(control, TkControlKind::ImageButton, "BUTTON", {}, BS_PUSHBUTTON | WS_TABSTOP | type, 0,
+                                x, y, width, height);
     if (handle && image)
         ShowImage(*TkFindControl(control), image);
     return handle;
@@ -172,14 +172,14 @@ void TkEndContainer()
 
 HWND TkButton(int control, int x, int y, int width, int height, std::string_view text)
 {
-    return CreateControl(control, TkControlKind::Button, "BUTTON", text, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP, 0, x,
-                         y, width, height);
+    return CreateControl(control, TkControlKind::Button, "BUTTON", text, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP, 0, x, y,
+                         width, height);
 }
 
 HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text)
 {
-    return CreateControl(control, TkControlKind::CheckBox, "BUTTON", text,
-                         BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 0, x, y, width, height);
+    return CreateControl(control, TkControlKind::CheckBox, "BUTTON", text, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 0,
+                         x, y, width, height);
 }
 
 void TkSetControlText(int control, std::string_view text)
@@ -253,7 +253,8 @@ void TkSetControlColor(int control, int which, int32_t colour)
 void TkSetControlFont(int control, intptr_t font)
 {
     if (HWND handle = HandleOf(control)) {
-        const HGDIOBJ chosen = font == TkDefaultFont ? GetStockObject(DEFAULT_GUI_FONT) : reinterpret_cast<HGDIOBJ>(font);
+        const HGDIOBJ chosen =
+            font == TkDefaultFont ? GetStockObject(DEFAULT_GUI_FONT) : reinterpret_cast<HGDIOBJ>(font);
         SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
     }
 }

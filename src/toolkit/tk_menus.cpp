@@ -60,8 +60,8 @@ void TkMenuTitle(std::string_view text)
         return;
     HMENU popup = CreatePopupMenu();
     const std::string title(text);
-    if (!popup || !AppendMenuA(shared.currentMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
-                               title.c_str())) {
+    if (!popup ||
+        !AppendMenuA(shared.currentMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), title.c_str())) {
         if (popup)
             DestroyMenu(popup);
         return;

@@ -10,6 +10,16 @@ namespace {
 
 const char MessageWindowClass[] = "TessaroToolkitMessages";
 
+LRESULT CALLBACK MessageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A modal loop of the system (message box, menu, move and size) dispatches the wake-up instead of TkWaitEvent.
+    if (message == TkWakeMessage) {
+        TkSharedState().wakePosted = false;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 void RegisterToolkitClasses()
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -26,7 +36,7 @@ void RegisterToolkitClasses()
 
     WNDCLASSEXA messages{};
     messages.cbSize = sizeof(messages);
-    messages.lpfnWndProc = DefWindowProcA;
+    messages.lpfnWndProc = MessageWindowProcedure;
     messages.hInstance = instance;
     messages.lpszClassName = MessageWindowClass;
     RegisterClassExA(&messages);

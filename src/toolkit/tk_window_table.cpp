@@ -55,20 +55,14 @@ TkControlRecord* TkFindControlByHandle(HWND handle, int* control)
 void TkDeleteControl(int control)
 {
     TkShared& shared = TkSharedState();
-    const auto found = shared.controls.find(control);
-    if (found == shared.controls.end())
+    const TkControlRecord* record = TkFindControl(control);
+    if (!record)
         return;
-    const TkControlRecord record = found->second;
-    shared.controls.erase(found);
-    if (record.handle && IsWindow(record.handle)) {
-        TkRemoveToolTip(record.handle);
-        DestroyWindow(record.handle);
-    }
-    if (record.backBrush)
-        DeleteObject(record.backBrush);
+    const HWND handle = record->handle;
     // A container takes the controls inside it along.
     for (auto it = shared.controls.begin(); it != shared.controls.end();) {
-        if (!IsWindow(it->second.handle)) {
+        if (it->second.handle == handle || IsChild(handle, it->second.handle)) {
+            TkRemoveToolTip(it->second.handle);
             if (it->second.backBrush)
                 DeleteObject(it->second.backBrush);
             it = shared.controls.erase(it);
@@ -76,6 +70,7 @@ void TkDeleteControl(int control)
             ++it;
         }
     }
+    DestroyWindow(handle);
 }
 
 void TkForgetWindow(int window)

@@ -1,0 +1,172 @@
+// Measures the corner probe that runs on every drag step, over a window of another process, once with the way the
+// program finds the task's file name and once with the module snapshot alone, in the same run.
+// Usage: probe_bench [probes]. With --target it is the other process: a plain coloured window.
+#include <cstdlib>
+#include <string>
+
+#include "bench_support.h"
+#include "core/app_state.h"
+#include "core/embedded_images.h"
+#include "core/object_ids.h"
+#include "core/ruler_drag.h"
+#include "measure/corner_probe.h"
+#include "measure/magnifier.h"
+#include "measure/ruler_scales.h"
+#include "toolkit/tk_fonts.h"
+#include "toolkit/tk_windows.h"
+#include "windows/main_window.h"
+#include "windows/ruler_window.h"
+
+namespace {
+
+constexpr int TargetX = 300, TargetY = 250, TargetSize = 300;
+
+int RunTarget()
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = CreateSolidBrush(RGB(200, 100, 50));
+    windowClass.lpszClassName = "ProbeBenchTarget";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "ProbeBenchTarget", "Probe target", WS_POPUP | WS_VISIBLE, TargetX, TargetY,
+                                  TargetSize, TargetSize, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!window)
+        return 1;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
+
+PROCESS_INFORMATION StartTarget()
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string command = "\"" + std::string(self) + "\" --target";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    for (int i = 0; i < 400 && !FindWindowA("ProbeBenchTarget", nullptr); ++i)
+        Sleep(25);
+    return process;
+}
+
+void BuildWindows()
+{
+    AppState& app = App();
+    TkStartup();
+    app.screenRight = app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    app.screenBottom = app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
+    app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
+    LoadEmbeddedImages();
+    DrawRulerScales();
+    Settings& settings = app.settings;
+    settings = {0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100};
+    BuildMainWindow();
+    BuildRulerWindow();
+    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
+    TkSetControlState(CornerTopLeftOption, 1);
+}
+
+// Lets the windows settle, so that the probes measure the probe and not the first paints.
+void Pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+// Times one part of the probe on its own, to show where the time goes.
+template <typename Part> std::vector<double> TimePart(int runs, Part part)
+{
+    std::vector<double> samples;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        part();
+        samples.push_back(NowMs() - start);
+        if (i % 64 == 0)
+            Pump();
+    }
+    return samples;
+}
+
+std::vector<double> TimeProbes(int probes)
+{
+    std::vector<double> samples;
+    samples.reserve(probes);
+    for (int i = 0; i < probes; ++i) {
+        const double start = NowMs();
+        ProbeRulerCorner();
+        samples.push_back(NowMs() - start);
+        if (i % 64 == 0)
+            Pump();
+    }
+    return samples;
+}
+
+std::string FieldText(int control)
+{
+    return TkGetControlText(control);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--target")
+        return RunTarget();
+    const int probes = argc > 1 ? std::atoi(argv[1]) : 5000;
+    PROCESS_INFORMATION target = StartTarget();
+    BuildWindows();
+    for (int i = 0; i < 20; ++i) {
+        Pump();
+        Sleep(10);
+    }
+    ProbeRulerCorner();
+    std::printf("probe point shows: window \"%s\" class \"%s\" task \"%s\" colour %s (target process %lu)\n",
+                FieldText(WindowNameField).c_str(), FieldText(WindowClassField).c_str(), FieldText(TaskField).c_str(),
+                FieldText(RgbValueField).c_str(), target.dwProcessId);
+
+    SetTaskNameLookup(TaskFileName);
+    const std::vector<double> fast = TimeProbes(probes);
+    // What a drag step costs the user: the probe and the painting of the panel it changed.
+    Report("ProbeRulerCorner + painting the panel", TimePart(probes / 5 + 1, [] {
+               ProbeRulerCorner();
+               RedrawWindow(TkWindowHandle(MainWindow), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+           }));
+    SetTaskNameLookup(TaskFileNameFromModules);
+    const std::vector<double> snapshot = TimeProbes(probes / 5 + 1);
+    SetTaskNameLookup(nullptr);
+    Report("ProbeRulerCorner (image path first)", fast);
+    Report("ProbeRulerCorner (module snapshot only)", snapshot);
+    std::printf("speed-up of the median: %.1fx\n", Percentile(snapshot, 0.5) / Percentile(fast, 0.5));
+
+    const int parts = probes / 5 + 1;
+    const TkPoint p{TkWindowX(RulerWindow), TkWindowY(RulerWindow)};
+    Report("  part: UpdateWindow of the ruler", TimePart(parts, [] { UpdateWindow(TkWindowHandle(RulerWindow)); }));
+    Report("  part: ShowRulerGeometry", TimePart(parts, ShowRulerGeometry));
+    Report("  part: RefreshMagnifier", TimePart(parts, [&] { RefreshMagnifier(p); }));
+    Report("  part: GetPixel", TimePart(parts, [&] {
+               HDC screen = GetDC(nullptr);
+               GetPixel(screen, p.x, p.y);
+               ReleaseDC(nullptr, screen);
+           }));
+    int flip = 0;
+    Report("  part: one field's text, changed", TimePart(parts, [&] {
+               TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151");
+           }));
+    Report("  part: one field's text, unchanged", TimePart(parts, [&] { TkSetControlText(RulerWidthField, "150"); }));
+    Report("  part: reading one field's text", TimePart(parts, [&] { TkGetControlText(RulerWidthField); }));
+    Report("  part: TaskFileName of the target", TimePart(parts, [&] { TaskFileName(target.dwProcessId); }));
+    Report("  part: TaskFileNameFromModules of the target",
+           TimePart(parts, [&] { TaskFileNameFromModules(target.dwProcessId); }));
+
+    TerminateProcess(target.hProcess, 0);
+    CloseHandle(target.hProcess);
+    CloseHandle(target.hThread);
+    TkShutdown();
+    return 0;
+}
