@@ -184,10 +184,17 @@ HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_vi
 
 void TkSetControlText(int control, std::string_view text)
 {
-    if (HWND handle = HandleOf(control)) {
-        const std::string value(text);
-        SetWindowTextA(handle, value.c_str());
-    }
+    TkControlRecord* record = TkFindControl(control);
+    if (!record || !record->handle)
+        return;
+    // Setting a text repaints the control at once, and even reading it back is a round trip to the window
+    // system. The probe writes every field on every drag step, mostly with the text the field already has; the
+    // text last set is remembered to skip those.
+    if (record->textSet && record->lastText == text)
+        return;
+    record->lastText.assign(text);
+    record->textSet = true;
+    SetWindowTextA(record->handle, record->lastText.c_str());
 }
 
 std::string TkGetControlText(int control)

@@ -69,3 +69,8 @@ void TkReleaseFonts()
         DeleteObject(handle);
     gFonts.clear();
 }
+
+int TkFontCount()
+{
+    return static_cast<int>(gFonts.size());
+}

@@ -301,3 +301,8 @@ intptr_t TkImageOutput(int image)
     const TkImageRecord* record = TkFindImage(image);
     return record && !record->icon ? reinterpret_cast<intptr_t>(record->handle) : 0;
 }
+
+int TkImageCount()
+{
+    return static_cast<int>(Table().records.size());
+}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "toolkit/tk_windows.h"
@@ -44,6 +45,9 @@ struct TkControlRecord {
     int32_t backColour = -1;
     HBRUSH backBrush = nullptr;
     HANDLE image = nullptr;
+    // The text TkSetControlText gave the control last (our controls take no typed text).
+    std::string lastText;
+    bool textSet = false;
 };
 
 struct TkMenuRecord {
@@ -126,3 +130,13 @@ void TkDestroyToolTipWindow();
 // --- Fonts (tk_fonts.cpp) ----------------------------------------------------------------------------------------
 void TkReleaseFonts();
 void TkReleaseImages(); // tk_images.cpp: frees every image and ends an open drawing pass
+
+// --- Bookkeeping (tk_window_table.cpp) ---------------------------------------------------------------------------
+// What the toolkit holds at this moment; a count that grows over repeated work of the same kind is a leak.
+struct TkObjectCounts {
+    int windows = 0, controls = 0, menus = 0, brushes = 0, accelerators = 0, fonts = 0, images = 0;
+    bool operator==(const TkObjectCounts&) const = default;
+};
+TkObjectCounts TkCountObjects();
+int TkFontCount();
+int TkImageCount();

@@ -155,3 +155,21 @@ void TkClearTables()
     shared.currentPopup = nullptr;
     shared.currentMenuWindow = nullptr;
 }
+
+TkObjectCounts TkCountObjects()
+{
+    const TkShared& shared = TkSharedState();
+    TkObjectCounts counts;
+    counts.windows = static_cast<int>(shared.windows.size());
+    counts.controls = static_cast<int>(shared.controls.size());
+    counts.menus = static_cast<int>(shared.menus.size());
+    for (const auto& [number, record] : shared.windows) {
+        counts.brushes += record.backBrush != nullptr;
+        counts.accelerators += record.accelerators != nullptr;
+    }
+    for (const auto& [number, record] : shared.controls)
+        counts.brushes += record.backBrush != nullptr;
+    counts.fonts = TkFontCount();
+    counts.images = TkImageCount();
+    return counts;
+}

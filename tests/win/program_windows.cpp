@@ -1,0 +1,39 @@
+#include "program_windows.h"
+
+#include <windows.h>
+
+#include "core/app_state.h"
+#include "core/embedded_images.h"
+#include "core/object_ids.h"
+#include "core/ruler_drag.h"
+#include "measure/ruler_scales.h"
+#include "toolkit/tk_fonts.h"
+#include "toolkit/tk_windows.h"
+#include "windows/main_window.h"
+#include "windows/ruler_window.h"
+
+void BuildProgramWindows()
+{
+    AppState& app = App();
+    TkStartup();
+    app.screenRight = app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    app.screenBottom = app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
+    app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
+    LoadEmbeddedImages();
+    DrawRulerScales();
+    app.settings = {0, 0, 1, 700, 10, 100, 100, 300, 150};
+    BuildMainWindow();
+    BuildRulerWindow();
+    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
+    PumpMessages();
+}
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
