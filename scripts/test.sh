@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests (sanitizers), the fuzz targets for a short while,
-# and the Windows tests and end-to-end tests under Wine on a virtual display. Does all set-up on a fresh machine.
+# Builds everything and runs every test: native unit tests (sanitizers), the Windows tests and the end-to-end
+# tests of the real Tessaro.exe under Wine on virtual displays, and the fuzz targets for a short while. Does all set-up on a fresh machine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -8,7 +8,13 @@ root=$(pwd)
 bash scripts/setup.sh || { echo "setup failed"; exit 1; }
 
 log=$(mktemp)
-trap 'rm -f "$log"; cmake/wine-run.sh "$root/build/windows/wine" --stop >/dev/null 2>&1' EXIT
+stop_wine() {
+    local state
+    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e"; do
+        cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
+    done
+}
+trap 'rm -f "$log"; stop_wine' EXIT
 status=0
 
 run_ctest() {
