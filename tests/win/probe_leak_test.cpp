@@ -50,7 +50,7 @@ constexpr int cornerOptions[] = {CornerTopLeftOption, CornerTopRightOption, Corn
 // of them keeps would pile up over a working day.
 TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
 {
-    BuildProgramWindows();
+    BuildProgramWindows({0, 0, 1, 700, 10, 100, 100, 300, 150});
     TkSetControlState(CornerTopLeftOption, 1);
     ProbeRulerCorner();
     RebuildWindows();

@@ -12,7 +12,7 @@
 #include "windows/main_window.h"
 #include "windows/ruler_window.h"
 
-void BuildProgramWindows()
+void BuildProgramWindows(const Settings& settings)
 {
     AppState& app = App();
     TkStartup();
@@ -22,7 +22,7 @@ void BuildProgramWindows()
     app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
     LoadEmbeddedImages();
     DrawRulerScales();
-    app.settings = {0, 0, 1, 700, 10, 100, 100, 300, 150};
+    app.settings = settings;
     BuildMainWindow();
     BuildRulerWindow();
     TkSetWindowCallback(RulerWindowCallback, RulerWindow);

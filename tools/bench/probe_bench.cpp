@@ -5,17 +5,12 @@
 #include <string>
 
 #include "bench_support.h"
-#include "core/app_state.h"
-#include "core/embedded_images.h"
+#include "program_windows.h"
 #include "core/object_ids.h"
-#include "core/ruler_drag.h"
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
-#include "measure/ruler_scales.h"
-#include "toolkit/tk_fonts.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
-#include "windows/ruler_window.h"
 
 namespace {
 
@@ -55,19 +50,7 @@ PROCESS_INFORMATION StartTarget()
 
 void BuildWindows()
 {
-    AppState& app = App();
-    TkStartup();
-    app.screenRight = app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    app.screenBottom = app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
-    app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
-    LoadEmbeddedImages();
-    DrawRulerScales();
-    Settings& settings = app.settings;
-    settings = {0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100};
-    BuildMainWindow();
-    BuildRulerWindow();
-    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
+    BuildProgramWindows({0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100});
     TkSetControlState(CornerTopLeftOption, 1);
     // On Windows the peephole's key-coloured pixel lets WindowFromPoint through to the window below; Wine answers
     // with the peephole itself. A ruler transparent to hit tests stands in, so that the probe reads the other
