@@ -1,0 +1,114 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/app_state.h"
+#include "measure/ruler_scales.h"
+#include "toolkit/tk_fonts.h"
+#include "toolkit/tk_images.h"
+#include "toolkit/tk_windows.h"
+
+namespace {
+
+// A scale picture's pixels, top-down, as blue, green, red, alpha.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<RGBQUAD> pixels;
+
+    const RGBQUAD& At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    int OpaqueIn(int left, int top, int right, int bottom) const
+    {
+        int count = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                count += At(x, y).rgbReserved != 0;
+        return count;
+    }
+};
+
+Picture Read(int image)
+{
+    Picture picture;
+    picture.width = TkImageWidth(image);
+    picture.height = TkImageHeight(image);
+    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, static_cast<HBITMAP>(TkImageHandle(image)), 0, picture.height, picture.pixels.data(), &info,
+              DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+class RulerScalesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TkStartup();
+        AppState& app = App();
+        app.screenWidth = 300;
+        app.screenHeight = 200;
+        app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
+        ASSERT_NE(app.ScaleNumberFont, 0);
+        DrawRulerScales();
+    }
+    void TearDown() override { TkShutdown(); }
+};
+
+} // namespace
+
+TEST_F(RulerScalesTest, TicksAreOpaqueBlackAndEverythingElseTransparent)
+{
+    const Picture top = Read(App().TopScaleBitmap);
+    ASSERT_EQ(top.width, 300);
+    ASSERT_EQ(top.height, 15);
+    struct Case {
+        int x, y;
+        bool opaque;
+    } cases[] = {
+        {0, 0, false},  {4, 2, true},  {4, 3, false}, {9, 5, true},  {9, 6, false},
+        {49, 14, true}, {48, 0, false}, {50, 0, false}, {294, 2, true}, {294, 3, false},
+        {299, 14, true}, // 300 is a multiple of 50: the last pixel carries a full tick
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "top scale pixel " << c.x << "," << c.y);
+        const RGBQUAD& pixel = top.At(c.x, c.y);
+        EXPECT_EQ(pixel.rgbReserved, c.opaque ? 255 : 0);
+        EXPECT_EQ(pixel.rgbRed | pixel.rgbGreen | pixel.rgbBlue, 0) << "ticks and background are black";
+    }
+}
+
+TEST_F(RulerScalesTest, NumbersStandInTheirCellsAndNowhereElse)
+{
+    const AppState& app = App();
+    struct Case {
+        const char* what;
+        int image;
+        RECT numberCell;  // where the digits of 50 must leave ink
+        RECT quietArea;   // between ticks, where nothing may be drawn
+    } cases[] = {
+        // Horizontal numbers start two pixels after their tick: at x 51, 6 below the top edge.
+        {"top", app.TopScaleBitmap, {51, 6, 70, 14}, {10, 6, 48, 14}},
+        // On the bottom scale the cell starts above the picture, so the digits stand in its upper rows.
+        {"bottom", app.BottomScaleBitmap, {51, 0, 70, 8}, {10, 0, 48, 8}},
+        // Turned numbers read downward from y 51, reaching left from x 18 (left) or 10 (right).
+        {"left", app.LeftScaleBitmap, {6, 51, 14, 70}, {6, 10, 14, 48}},
+        {"right", app.RightScaleBitmap, {0, 51, 8, 70}, {0, 10, 8, 48}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Picture picture = Read(c.image);
+        ASSERT_GT(picture.width, 0);
+        const RECT& n = c.numberCell;
+        const RECT& q = c.quietArea;
+        EXPECT_GT(picture.OpaqueIn(n.left, n.top, n.right, n.bottom), 3) << "no digits of 50 where they belong";
+        EXPECT_EQ(picture.OpaqueIn(q.left, q.top, q.right, q.bottom), 0) << "ink where no number belongs";
+    }
+}
