@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/object_ids.h"
+#include "measure/corner_probe.h"
+#include "program_windows.h"
+#include "toolkit/tk_windows.h"
+#include "windows/ruler_window.h"
+
+namespace {
+
+class RulerWindowTest : public testing::Test {
+protected:
+    void SetUp() override { BuildProgramWindows({0, 0, 0, 700, 10, 100, 100, 300, 150}); }
+    void TearDown() override { TkShutdown(); }
+};
+
+// The colour the ruler window itself paints at a point of its client area.
+COLORREF RulerPixel(int x, int y)
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    HDC dc = GetDC(ruler);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(ruler, dc);
+    return colour;
+}
+
+} // namespace
+
+// The corner pixel is read through the peephole; were a scale painted over it, the probe would read the ruler.
+TEST_F(RulerWindowTest, PeepholeShowsAboveTheScalesAtEveryCorner)
+{
+    struct Case {
+        int option;
+        int x, y;
+    } cases[] = {
+        {CornerTopLeftOption, 0, 0},
+        {CornerTopRightOption, 299, 0},
+        {CornerBottomRightOption, 299, 149},
+        {CornerBottomLeftOption, 0, 149},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "corner " << c.x << "," << c.y);
+        TkSetControlState(c.option, 1);
+        ProbeRulerCorner();
+        RedrawWindow(TkWindowHandle(RulerWindow), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpMessages();
+        EXPECT_EQ(RulerPixel(c.x, c.y), static_cast<COLORREF>(KeyColour));
+        // The neighbour inside the ruler is scale or ruler grey, never the key colour.
+        EXPECT_NE(RulerPixel(c.x == 0 ? 1 : c.x - 1, c.y), static_cast<COLORREF>(KeyColour));
+    }
+}
+
+// Dragged onto a display of another scale, the ruler keeps its size in pixels: it measures physical pixels.
+TEST_F(RulerWindowTest, KeepsItsPixelSizeWhenTheDisplayScaleChanges)
+{
+    SIZE proposed{0, 0};
+    const LRESULT answer = SendMessageA(TkWindowHandle(RulerWindow), WM_GETDPISCALEDSIZE, 144,
+                                        reinterpret_cast<LPARAM>(&proposed));
+    EXPECT_EQ(answer, TRUE);
+    EXPECT_EQ(proposed.cx, 300);
+    EXPECT_EQ(proposed.cy, 150);
+}
