@@ -1,0 +1,329 @@
+// The corner probe as the user sees it: the selected corner's pixel in the swatch, the four colour texts and the
+// magnifier, the facts about the window there, the copies to the clipboard, and the corner selection itself.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "core/object_ids.h"
+#include "measure_support.h"
+
+namespace {
+
+constexpr auto FieldTimeout = std::chrono::seconds(5);
+constexpr COLORREF Backdrop = RGB(90, 90, 90);
+constexpr COLORREF CentreMarkRed = RGB(255, 0, 0);
+
+struct ColourTexts {
+    COLORREF colour;
+    const char* rgb;
+    const char* hsl;
+    const char* html;
+    const char* dec;
+};
+
+// Channels that differ from each other, so that a swapped channel order shows; the degree sign is byte 0xB0.
+const ColourTexts Orange = {RGB(200, 100, 50), "200,100,50", "20\xB0,60%,49%", "#C86432", "3302600"};
+const ColourTexts SteelBlue = {RGB(51, 102, 153), "51,102,153", "209\xB0,50%,40%", "#336699", "10053171"};
+const ColourTexts Amber = {RGB(255, 128, 0), "255,128,0", "30\xB0,100%,50%", "#FF8000", "33023"};
+const ColourTexts Magenta = {RGB(255, 0, 255), "255,0,255", "299\xB0,100%,50%", "#FF00FF", "16711935"};
+
+struct Corner {
+    const char* name;
+    int option;
+    bool right, bottom;
+    const ColourTexts* texts;
+};
+
+const Corner corners[] = {
+    {"TopLeft", CornerTopLeftOption, false, false, &Orange},
+    {"TopRight", CornerTopRightOption, true, false, &SteelBlue},
+    {"BottomRight", CornerBottomRightOption, true, true, &Amber},
+    {"BottomLeft", CornerBottomLeftOption, false, true, &Magenta},
+};
+
+POINT CornerPixel(const RulerBox& box, const Corner& corner)
+{
+    return {corner.right ? box.x + box.w - 1 : box.x, corner.bottom ? box.y + box.h - 1 : box.y};
+}
+
+RECT PixelRect(POINT p)
+{
+    return {p.x, p.y, p.x + 1, p.y + 1};
+}
+
+class CornerProbeTest : public testing::Test {
+protected:
+    static constexpr RulerBox Ruler{200, 200, 300, 150};
+
+    void SetUp() override
+    {
+        StartPlaces places;
+        places.ruler = Ruler;
+        ASSERT_TRUE(program.Start(places)) << program.StartProblem();
+    }
+
+    // A backdrop below the ruler and one pixel window of its own colour on each corner pixel.
+    void LayCornerPixels()
+    {
+        backdrop = std::make_unique<ColourWindow>("backdrop", Backdrop,
+                                                  RECT{Ruler.x - 40, Ruler.y - 40, Ruler.x + Ruler.w + 40,
+                                                       Ruler.y + Ruler.h + 40});
+        for (const Corner& c : corners)
+            pixels.push_back(std::make_unique<ColourWindow>(c.name, c.texts->colour, PixelRect(CornerPixel(Ruler, c))));
+    }
+
+    void SelectCorner(const Corner& c) { program.ClickControl(c.option); }
+
+    bool ColourFieldsShow(const ColourTexts& t) const
+    {
+        return program.Field(RgbValueField) == t.rgb && program.Field(HslValueField) == t.hsl &&
+               program.Field(HtmlValueField) == t.html && program.Field(DecValueField) == t.dec;
+    }
+
+    std::string ColourFieldTexts() const
+    {
+        return program.Field(RgbValueField) + " | " + program.Field(HslValueField) + " | " +
+               program.Field(HtmlValueField) + " | " + program.Field(DecValueField);
+    }
+
+    COLORREF SwatchColour() const
+    {
+        const POINT centre = program.ControlCentre(ColourSwatch);
+        return ScreenPixel(centre.x, centre.y);
+    }
+
+    // The screen position of a pixel of the magnifier's picture.
+    POINT ViewPixel(int x, int y) const
+    {
+        POINT p{x, y};
+        ClientToScreen(GetDlgItem(program.MainWindowHandle(), MagnifierView), &p);
+        return p;
+    }
+
+    MeasuredProgram program;
+    std::unique_ptr<ColourWindow> backdrop;
+    std::vector<std::unique_ptr<ColourWindow>> pixels;
+};
+
+// A wrong corner, a corner one pixel off, a swapped channel order or a wrong text of the colour.
+TEST_F(CornerProbeTest, EachCornerOptionShowsItsOwnCornerPixel)
+{
+    LayCornerPixels();
+    for (const Corner& c : corners) {
+        SCOPED_TRACE(c.name);
+        SelectCorner(c);
+        EXPECT_TRUE(WaitUntil([&] { return ColourFieldsShow(*c.texts); }, FieldTimeout))
+            << "expected " << c.texts->rgb << " | " << c.texts->hsl << " | " << c.texts->html << " | " << c.texts->dec
+            << ", shown: " << ColourFieldTexts();
+        EXPECT_TRUE(WaitUntil([&] { return SwatchColour() == c.texts->colour; }, FieldTimeout))
+            << "the swatch shows " << Describe(SwatchColour());
+        EXPECT_EQ(program.OptionCheck(c.option), BST_CHECKED);
+        EXPECT_EQ(program.RulerWindowBox(), Ruler) << "a corner click must leave the ruler where it is";
+        EXPECT_TRUE(program.PanelAgrees(Ruler)) << program.PanelTexts();
+    }
+}
+
+// The magnifier is the 21 x 21 pixels around the corner, each three times as large, with the corner pixel in the
+// middle framed in red: a wrong origin, factor or smoothing shows against the screen's own copy of the same area.
+TEST_F(CornerProbeTest, MagnifierShowsTheAreaAroundTheCornerThreeTimesEnlarged)
+{
+    LayCornerPixels();
+    for (const Corner& c : corners) {
+        SCOPED_TRACE(c.name);
+        SelectCorner(c);
+        ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(*c.texts); }, FieldTimeout)) << ColourFieldTexts();
+        const POINT p = CornerPixel(Ruler, c);
+        const ScreenArea screen(p.x - 10, p.y - 10, 21, 21);
+        const POINT origin = ViewPixel(0, 0);
+        // The first view pixel that differs from the enlarged copy, empty when none does.
+        const auto firstDifference = [&]() -> std::string {
+            const ScreenArea view(origin.x, origin.y, 63, 63);
+            for (int y = 0; y < 63; ++y)
+                for (int x = 0; x < 63; ++x) {
+                    const bool frame = x >= 30 && x <= 32 && y >= 30 && y <= 32 && !(x == 31 && y == 31);
+                    const COLORREF expected = frame ? CentreMarkRed : screen.At(x / 3, y / 3);
+                    if (view.At(x, y) != expected)
+                        return "view pixel " + std::to_string(x) + "," + std::to_string(y) + " shows " +
+                               Describe(view.At(x, y)) + " instead of " + Describe(expected);
+                }
+            return "";
+        };
+        EXPECT_TRUE(WaitUntil([&] { return firstDifference().empty(); }, FieldTimeout)) << firstDifference();
+        const ScreenArea view(origin.x, origin.y, 63, 63);
+        EXPECT_EQ(view.At(31, 31), c.texts->colour) << "the centre shows " << Describe(view.At(31, 31));
+        EXPECT_EQ(view.At(30, 30), CentreMarkRed) << Describe(view.At(30, 30));
+        EXPECT_EQ(view.At(32, 32), CentreMarkRed) << Describe(view.At(32, 32));
+    }
+}
+
+// The peephole must make the corner pixel show what lies behind the ruler while the rest of the ruler stays tinted;
+// this needs a screen copy that contains the layered ruler.
+TEST_F(CornerProbeTest, RulerIsSeeThroughOnlyAtThePeephole)
+{
+    LayCornerPixels();
+    const Corner& c = corners[0];
+    SelectCorner(c);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(*c.texts); }, FieldTimeout)) << ColourFieldTexts();
+    const POINT p = CornerPixel(Ruler, c);
+    const ScreenArea screen(p.x, p.y, 40, 40);
+    if (screen.At(20, 20) == Backdrop)
+        GTEST_SKIP() << "the screen copy here leaves the layered ruler out (Wine draws layered windows outside the "
+                        "screen that GetPixel and BitBlt with CAPTUREBLT read): the corner reads "
+                     << Describe(screen.At(0, 0)) << " whether the peephole lies there or not";
+    EXPECT_EQ(screen.At(0, 0), c.texts->colour) << Describe(screen.At(0, 0));
+    EXPECT_NE(screen.At(1, 0), Backdrop) << "the ruler must be see-through at the peephole only";
+}
+
+// The window fields name the window at the corner: its title and class cut to 34 characters, its handle as signed
+// decimal, its process id and its executable's file name.
+TEST_F(CornerProbeTest, WindowFieldsNameTheWindowAtTheCorner)
+{
+    const std::string title = "A window title of more than thirty-four characters";
+    const std::string className = "TessaroMeasureWindowClassOfMoreThanThirtyFourCharacters";
+    // On top of the ruler, so that the system finds this window at the corner on every platform.
+    const POINT p{Ruler.x, Ruler.y};
+    ColourWindow over(title, Orange.colour, RECT{p.x - 5, p.y - 5, p.x + 5, p.y + 5}, true, className);
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(p) == over.Handle(); }, FieldTimeout))
+        << "the test window does not lie at the corner";
+
+    SelectCorner(corners[0]);
+    ASSERT_TRUE(WaitUntil([&] { return program.Field(WindowNameField) == title.substr(0, 34); }, FieldTimeout))
+        << "the name field shows '" << program.Field(WindowNameField) << "'";
+    EXPECT_EQ(program.Field(WindowClassField), className.substr(0, 34));
+    EXPECT_EQ(program.Field(WindowHandleField),
+              std::to_string(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(over.Handle())))));
+    EXPECT_EQ(program.Field(ProcessIdField), std::to_string(GetCurrentProcessId()));
+    EXPECT_EQ(program.Field(TaskField), "tessaro_e2e_tests.exe");
+    EXPECT_TRUE(ColourFieldsShow(Orange)) << ColourFieldTexts();
+}
+
+// Behind the ruler the platform decides which window lies at the key-coloured peephole; the fields must show that
+// window, and on Windows that is the window behind the ruler.
+TEST_F(CornerProbeTest, WindowFieldsBehindTheRulerShowTheWindowTheSystemFindsThere)
+{
+    const std::string title = "Behind the ruler";
+    const POINT p{Ruler.x + Ruler.w - 1, Ruler.y + Ruler.h - 1};
+    ColourWindow behind(title, Amber.colour, RECT{p.x - 5, p.y - 5, p.x + 5, p.y + 5});
+    SelectCorner(corners[2]);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(Amber); }, FieldTimeout)) << ColourFieldTexts();
+
+    HWND found = WindowFromPoint(p);
+    char foundTitle[64] = {}, foundClass[64] = {};
+    GetWindowTextA(found, foundTitle, 35);
+    GetClassNameA(found, foundClass, 35);
+    DWORD foundProcess = 0;
+    GetWindowThreadProcessId(found, &foundProcess);
+    EXPECT_EQ(program.Field(WindowNameField), foundTitle);
+    EXPECT_EQ(program.Field(WindowClassField), foundClass);
+    EXPECT_EQ(program.Field(WindowHandleField),
+              std::to_string(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(found)))));
+    EXPECT_EQ(program.Field(ProcessIdField), std::to_string(foundProcess));
+    if (found != behind.Handle()) {
+        EXPECT_EQ(foundProcess, program.ProcessId());
+        EXPECT_EQ(program.Field(TaskField), "Tessaro.exe");
+        GTEST_SKIP() << "WindowFromPoint here does not look through the colour-keyed peephole of the layered ruler: "
+                        "it reports the program's own window of class '"
+                     << foundClass << "', so the window behind the ruler cannot be named here";
+    }
+    EXPECT_EQ(program.Field(WindowNameField), title);
+    EXPECT_EQ(program.Field(TaskField), "tessaro_e2e_tests.exe");
+}
+
+// A click on an option measures again at once, with nothing moved: the colour under the corner changed meanwhile.
+TEST_F(CornerProbeTest, CornerClickMeasuresAgainWithoutMovingTheRuler)
+{
+    const POINT p{Ruler.x, Ruler.y};
+    ColourWindow under("under the corner", Orange.colour, RECT{p.x - 5, p.y - 5, p.x + 5, p.y + 5});
+    SelectCorner(corners[0]);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(Orange); }, FieldTimeout)) << ColourFieldTexts();
+
+    under.Recolour(SteelBlue.colour);
+    SelectCorner(corners[0]);
+    EXPECT_TRUE(WaitUntil([&] { return ColourFieldsShow(SteelBlue); }, FieldTimeout)) << ColourFieldTexts();
+    EXPECT_EQ(program.RulerWindowBox(), Ruler);
+    EXPECT_TRUE(program.PanelAgrees(Ruler)) << program.PanelTexts();
+}
+
+// A click on the magnifier selects the top-left corner, also when another one was selected, and measures there.
+TEST_F(CornerProbeTest, MagnifierClickSelectsTheTopLeftCorner)
+{
+    LayCornerPixels();
+    SelectCorner(corners[2]);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(Amber); }, FieldTimeout)) << ColourFieldTexts();
+
+    program.ClickControl(MagnifierView);
+    EXPECT_TRUE(WaitUntil([&] { return ColourFieldsShow(Orange); }, FieldTimeout)) << ColourFieldTexts();
+    EXPECT_EQ(program.OptionCheck(CornerTopLeftOption), BST_CHECKED);
+    for (int option : {CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption})
+        EXPECT_EQ(program.OptionCheck(option), BST_UNCHECKED) << "option " << option;
+    EXPECT_EQ(program.RulerWindowBox(), Ruler);
+}
+
+// A step of the ruler measures again at the corner's new place.
+TEST_F(CornerProbeTest, NudgeMeasuresAtTheCornersNewPlace)
+{
+    LayCornerPixels();
+    SelectCorner(corners[0]);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(Orange); }, FieldTimeout)) << ColourFieldTexts();
+    const POINT beside{Ruler.x + 1, Ruler.y};
+    ColourWindow next("beside the corner", SteelBlue.colour, PixelRect(beside));
+
+    program.ClickControl(MoveRightButton);
+    EXPECT_TRUE(WaitUntil([&] { return ColourFieldsShow(SteelBlue); }, FieldTimeout)) << ColourFieldTexts();
+    EXPECT_TRUE(program.PanelAgrees({Ruler.x + 1, Ruler.y, Ruler.w, Ruler.h})) << program.PanelTexts();
+}
+
+// Each value field copies exactly the text it shows.
+TEST_F(CornerProbeTest, ValueFieldClickCopiesExactlyItsText)
+{
+    const POINT p{Ruler.x, Ruler.y};
+    ColourWindow over("A window title of more than thirty-four characters", Orange.colour,
+                      RECT{p.x - 5, p.y - 5, p.x + 5, p.y + 5}, true);
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(p) == over.Handle(); }, FieldTimeout))
+        << "the test window does not lie at the corner";
+    SelectCorner(corners[0]);
+    ASSERT_TRUE(WaitUntil([&] { return program.Field(TaskField) == "tessaro_e2e_tests.exe"; }, FieldTimeout))
+        << "the probe names '" << program.Field(WindowNameField) << "', class '" << program.Field(WindowClassField)
+        << "', task '" << program.Field(TaskField) << "'; the test window is "
+        << static_cast<uint32_t>(reinterpret_cast<uintptr_t>(over.Handle())) << ", the system finds "
+        << static_cast<uint32_t>(reinterpret_cast<uintptr_t>(WindowFromPoint(p))) << " there";
+    for (int field : {RgbValueField, HslValueField, HtmlValueField, DecValueField, WindowNameField, WindowClassField,
+                      WindowHandleField, ProcessIdField, TaskField}) {
+        const std::string text = program.Field(field);
+        SCOPED_TRACE(testing::Message() << "field " << field << " '" << text << "'");
+        ASSERT_FALSE(text.empty());
+        ClearClipboard();
+        program.ClickControl(field);
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; }, FieldTimeout))
+            << "the clipboard holds '" << ClipboardText() << "'";
+    }
+}
+
+// Switching tooltips builds the windows again: the ruler keeps its place and size, no corner stays selected, and
+// the measured values wait for the next measurement.
+TEST_F(CornerProbeTest, SwitchingTooltipsKeepsTheRulerAndClearsTheCorner)
+{
+    LayCornerPixels();
+    SelectCorner(corners[2]);
+    ASSERT_TRUE(WaitUntil([&] { return ColourFieldsShow(Amber); }, FieldTimeout)) << ColourFieldTexts();
+    program.ClickControl(GrowRightButton);
+    const RulerBox grown{Ruler.x, Ruler.y, Ruler.w + 1, Ruler.h};
+    ASSERT_TRUE(WaitUntil([&] { return program.PanelAgrees(grown); }, FieldTimeout)) << program.PanelTexts();
+
+    const HWND oldMain = program.MainWindowHandle();
+    ASSERT_TRUE(program.ActivateMainWindow());
+    TypeKey('E', VK_MENU);
+    TypeKey('T');
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(oldMain); }, FieldTimeout)) << "the main window was not rebuilt";
+    ASSERT_TRUE(program.FindWindowsAgain());
+
+    EXPECT_TRUE(WaitUntil([&] { return program.PanelAgrees(grown); }, FieldTimeout)) << program.PanelTexts();
+    EXPECT_EQ(program.RulerWindowBox(), grown);
+    for (const Corner& c : corners)
+        EXPECT_EQ(program.OptionCheck(c.option), BST_UNCHECKED) << c.name;
+    EXPECT_EQ(program.Field(RgbValueField), "");
+    EXPECT_EQ(program.Field(TaskField), "");
+}
+
+} // namespace

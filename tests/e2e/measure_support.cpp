@@ -1,0 +1,418 @@
+#include "measure_support.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/object_ids.h"
+
+namespace {
+
+constexpr auto InputTimeout = std::chrono::seconds(5);
+
+void SendKey(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    const bool extended = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    SendInput(1, &input, sizeof(input));
+}
+
+bool CursorAt(int x, int y)
+{
+    POINT cursor{};
+    return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
+}
+
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+// Absolute mouse coordinates run from 0 to 65535 across the screen; the smallest value that lands on the pixel.
+LONG Normalised(int pixel, int size)
+{
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
+}
+
+bool gDragging = false;
+
+void SyncDisplayPointer(int x, int y)
+{
+    RunLinuxTool("/usr/bin/xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+}
+
+const char* SettingsPath()
+{
+    static const std::string path = AppDataFolder() + "Tessaro\\Tessaro.prefs";
+    return path.c_str();
+}
+
+} // namespace
+
+std::string Describe(const RulerBox& box)
+{
+    char text[96];
+    std::snprintf(text, sizeof(text), "X %d Y %d W %d H %d", box.x, box.y, box.w, box.h);
+    return text;
+}
+
+std::string Describe(COLORREF colour)
+{
+    if (colour == CLR_INVALID)
+        return "invalid";
+    return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
+           std::to_string(GetBValue(colour));
+}
+
+void WriteSettingsFile(const StartPlaces& places)
+{
+    CreateDirectoryA((AppDataFolder() + "Tessaro").c_str(), nullptr);
+    char text[512];
+    const int length = std::snprintf(
+        text, sizeof(text),
+        "ShowShortGuide = 0\r\nMainWindowOnTop = 1\r\nShowTooltips = %d\r\nMainWindowPosX = %d\r\n"
+        "MainWindowPosY = %d\r\nRulerWindowPosX = %d\r\nRulerWindowPosY = %d\r\nRulerWindowWidth = %d\r\n"
+        "RulerWindowHeight = %d\r\n",
+        places.tooltips ? 1 : 0, places.mainX, places.mainY, places.ruler.x, places.ruler.y, places.ruler.w,
+        places.ruler.h);
+    HANDLE file = CreateFileA(SettingsPath(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, text, static_cast<DWORD>(length), &written, nullptr);
+    CloseHandle(file);
+}
+
+MeasuredProgram::~MeasuredProgram()
+{
+    StopProgram(program);
+    StopAllTessaros();
+}
+
+bool MeasuredProgram::Start(const StartPlaces& places)
+{
+    StopAllTessaros();
+    WriteSettingsFile(places);
+    program = StartProgram(TESSARO_EXE);
+    if (!program.process)
+        problem = "the program could not be started, error " + std::to_string(GetLastError());
+    else if (!FindWindowsAgain())
+        problem = "the main window or the ruler did not appear";
+    else if (!WaitUntil([&] { return PanelAgrees(places.ruler); }))
+        problem = "the panel does not show the ruler's start place: " + PanelTexts();
+    else if (!ActivateMainWindow())
+        problem = "clicks on the main window did not make it the active window";
+    else
+        problem.clear();
+    return problem.empty();
+}
+
+bool MeasuredProgram::FindWindowsAgain()
+{
+    mainWindow = rulerWindow = nullptr;
+    return WaitUntil([&] {
+        mainWindow = FindProgramWindow(program.processId, "Tessaro");
+        rulerWindow = FindProgramWindow(program.processId, "Lineal - Tessaro");
+        return mainWindow && rulerWindow && GetDlgItem(mainWindow, TaskField);
+    });
+}
+
+std::string MeasuredProgram::Field(int control) const
+{
+    char text[256] = {};
+    GetWindowTextA(GetDlgItem(mainWindow, control), text, sizeof(text));
+    return text;
+}
+
+RulerBox MeasuredProgram::RulerWindowBox() const
+{
+    RECT r{};
+    GetWindowRect(rulerWindow, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+RulerBox MeasuredProgram::PanelBox() const
+{
+    // Plain decimal text only: a "-" for negative values, no blanks, no leading zeros.
+    const auto number = [&](int control) {
+        const std::string text = Field(control);
+        int value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const bool plain = error == std::errc() && end == text.data() + text.size() && !text.empty() &&
+                           (text == "0" || text[text[0] == '-' ? 1 : 0] != '0');
+        return plain ? value : -99999;
+    };
+    const bool same = Field(LeftEdgeTopField) == Field(LeftEdgeBottomField) &&
+                      Field(RightEdgeTopField) == Field(RightEdgeBottomField) &&
+                      Field(TopEdgeLeftField) == Field(TopEdgeRightField) &&
+                      Field(BottomEdgeLeftField) == Field(BottomEdgeRightField);
+    const RulerBox box{number(LeftEdgeTopField), number(TopEdgeLeftField), number(RulerWidthField),
+                       number(RulerHeightField)};
+    // The right and bottom edges are shown inclusively.
+    const bool consistent = number(RightEdgeTopField) == box.x + box.w - 1 &&
+                            number(BottomEdgeLeftField) == box.y + box.h - 1;
+    return same && consistent ? box : RulerBox{-99999, -99999, 0, 0};
+}
+
+std::string MeasuredProgram::PanelTexts() const
+{
+    std::string text;
+    const struct {
+        const char* name;
+        int control;
+    } fields[] = {
+        {"left", LeftEdgeTopField},     {"left2", LeftEdgeBottomField}, {"right", RightEdgeTopField},
+        {"right2", RightEdgeBottomField}, {"top", TopEdgeLeftField},    {"top2", TopEdgeRightField},
+        {"bottom", BottomEdgeLeftField},  {"bottom2", BottomEdgeRightField}, {"W", RulerWidthField},
+        {"H", RulerHeightField},
+    };
+    for (const auto& f : fields)
+        text += std::string(f.name) + "=" + Field(f.control) + " ";
+    return text + "| window " + Describe(RulerWindowBox());
+}
+
+POINT MeasuredProgram::ControlCentre(int control) const
+{
+    RECT r{};
+    GetWindowRect(GetDlgItem(mainWindow, control), &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void MeasuredProgram::ClickControl(int control) const
+{
+    const POINT centre = ControlCentre(control);
+    ClickAt(centre.x, centre.y);
+}
+
+bool MeasuredProgram::ActivateMainWindow() const
+{
+    // A point of the background between the upper and the lower panel, where no control lies.
+    POINT point{262, 250};
+    ClientToScreen(mainWindow, &point);
+    // The display shows a new window a little after the system has it: a click before that reaches nothing.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        ClickAt(point.x, point.y);
+        if (WaitUntil([&] { return GetForegroundWindow() == mainWindow; }, std::chrono::seconds(1)))
+            return true;
+    }
+    return false;
+}
+
+bool MeasuredProgram::ActivateRuler() const
+{
+    // A press inside the body starts a move of the ruler; a key pressed before the system's move loop has ended
+    // would go to that loop, so the click waits for its end.
+    const RulerBox box = RulerWindowBox();
+    if (!GrabRuler(box.w / 4, box.h / 2) || !ReleaseRuler())
+        return false;
+    return WaitUntil([&] { return GetForegroundWindow() == rulerWindow; }, InputTimeout);
+}
+
+bool MeasuredProgram::GrabRuler(int clientX, int clientY) const
+{
+    POINT point{clientX, clientY};
+    ClientToScreen(rulerWindow, &point);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        MoveMouseTo(point.x, point.y);
+        RunLinuxTool("/usr/bin/xdotool mousedown 1");
+        if (WaitUntil([&] { return InMoveSizeLoop(); }, std::chrono::seconds(2))) {
+            gDragging = true;
+            return true;
+        }
+        RunLinuxTool("/usr/bin/xdotool mouseup 1");
+    }
+    return false;
+}
+
+bool MeasuredProgram::ReleaseRuler() const
+{
+    RunLinuxTool("/usr/bin/xdotool mouseup 1");
+    gDragging = false;
+    return WaitUntil([&] { return !InMoveSizeLoop(); }, InputTimeout);
+}
+
+bool MeasuredProgram::InMoveSizeLoop() const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) &&
+           (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == rulerWindow;
+}
+
+int MeasuredProgram::OptionCheck(int control) const
+{
+    return static_cast<int>(SendMessageA(GetDlgItem(mainWindow, control), BM_GETCHECK, 0, 0));
+}
+
+void MoveMouseTo(int x, int y)
+{
+    // Under Wine the display's pointer is a second cursor: when a window appears, disappears or moves under it, Wine
+    // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
+    // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
+    // refuse to follow an injected move, and the two would part.
+    SyncDisplayPointer(x, y);
+    if (gDragging) {
+        WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
+        return;
+    }
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(x, ScreenWidth()), Normalised(y, ScreenHeight()));
+    WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
+}
+
+int RunLinuxTool(const std::string& command)
+{
+    std::string line = command;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return -1;
+    WaitForSingleObject(info.hProcess, 10000);
+    DWORD code = 1;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(code);
+}
+
+void ClickAt(int x, int y)
+{
+    MoveMouseTo(x, y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void TypeKey(WORD key, WORD modifier)
+{
+    if (modifier)
+        SendKey(modifier, false);
+    SendKey(key, false);
+    SendKey(key, true);
+    if (modifier)
+        SendKey(modifier, true);
+}
+
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+int ScreenWidth()
+{
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int ScreenHeight()
+{
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost,
+                           const std::string& name)
+    : className(name), colour(colour)
+{
+    static int count = 0;
+    if (className.empty())
+        className = "TessaroMeasureColour" + std::to_string(++count);
+    ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    start = {title, place, topmost};
+    // A thread of the system's own: the one of the C++ library may lose track of a finished thread under Wine.
+    thread = CreateThread(
+        nullptr, 0,
+        [](void* self) -> DWORD {
+            static_cast<ColourWindow*>(self)->Run();
+            return 0;
+        },
+        this, 0, nullptr);
+    WaitForSingleObject(ready, 10000);
+    WaitUntil([&] { return !GetUpdateRect(handle, nullptr, FALSE); }, InputTimeout);
+}
+
+ColourWindow::~ColourWindow()
+{
+    if (handle)
+        PostMessageA(handle, WM_CLOSE, 0, 0);
+    if (thread) {
+        WaitForSingleObject(thread, 10000);
+        CloseHandle(thread);
+    }
+    CloseHandle(ready);
+}
+
+void ColourWindow::Recolour(COLORREF newColour)
+{
+    colour = newColour;
+    InvalidateRect(handle, nullptr, TRUE);
+    WaitUntil([&] { return !GetUpdateRect(handle, nullptr, FALSE); }, InputTimeout);
+}
+
+void ColourWindow::Run()
+{
+    const auto& [title, place, topmost] = start;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_ERASEBKGND) {
+            const auto* self = reinterpret_cast<const ColourWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            RECT client;
+            GetClientRect(window, &client);
+            HBRUSH brush = CreateSolidBrush(self ? self->colour.load() : RGB(0, 0, 0));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+            DeleteObject(brush);
+            return 1;
+        }
+        if (message == WM_DESTROY)
+            PostQuitMessage(0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className.c_str();
+    RegisterClassA(&windowClass);
+    handle = CreateWindowExA(WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0), className.c_str(), title.c_str(),
+                             WS_POPUP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                             nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ShowWindow(handle, SW_SHOWNOACTIVATE);
+    UpdateWindow(handle);
+    SetEvent(ready);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    UnregisterClassA(className.c_str(), windowClass.hInstance);
+}
+
+ScreenArea::ScreenArea(int x, int y, int w, int h) : width(w), pixels(static_cast<size_t>(w) * h)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, x, y, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory, old);
+    const auto* bgra = static_cast<const uint8_t*>(bits);
+    for (size_t i = 0; bgra && i < pixels.size(); ++i)
+        pixels[i] = RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}

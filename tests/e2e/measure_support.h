@@ -1,0 +1,147 @@
+// Driving the running program's ruler and reading its panel from outside, as a user's tools do.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+
+// The ruler's place and size as the user sees them: X, Y of the top-left corner, inner width and height.
+struct RulerBox {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool operator==(const RulerBox&) const = default;
+};
+std::string Describe(const RulerBox& box);
+inline void PrintTo(const RulerBox& box, std::ostream* out)
+{
+    *out << Describe(box);
+}
+// A colour as "r,g,b" for failure messages.
+std::string Describe(COLORREF colour);
+
+// Where the program's windows start: the settings file is written before the start.
+struct StartPlaces {
+    RulerBox ruler{100, 10, 300, 150};
+    int mainX = 900, mainY = 480;
+    bool tooltips = false;
+};
+
+// Writes the settings file with the short guide off, the main window on top and the given places.
+void WriteSettingsFile(const StartPlaces& places);
+
+// One running program with its two windows found.
+class MeasuredProgram {
+public:
+    MeasuredProgram() = default;
+    MeasuredProgram(const MeasuredProgram&) = delete;
+    MeasuredProgram& operator=(const MeasuredProgram&) = delete;
+    ~MeasuredProgram();
+
+    // Ends any other instance, writes the settings and starts the program; true when both windows appeared, the
+    // panel shows the ruler's start geometry and a click made the main window active.
+    bool Start(const StartPlaces& places = {});
+    // What went wrong in the last start, for failure messages.
+    const std::string& StartProblem() const { return problem; }
+
+    HWND MainWindowHandle() const { return mainWindow; }
+    HWND RulerWindowHandle() const { return rulerWindow; }
+    DWORD ProcessId() const { return program.processId; }
+
+    // The text of a control of the main window.
+    std::string Field(int control) const;
+    // The ruler as its window rectangle gives it, and as the ten edge and size fields give it (X from the left
+    // edge field, W from the width field; a box far off the screen when the fields disagree among themselves or a
+    // text is not plain decimal).
+    RulerBox RulerWindowBox() const;
+    RulerBox PanelBox() const;
+    bool PanelAgrees(const RulerBox& box) const { return PanelBox() == box; }
+    // All ten fields, for failure messages.
+    std::string PanelTexts() const;
+
+    // The centre of a control of the main window, in screen coordinates.
+    POINT ControlCentre(int control) const;
+    // Clicks a control of the main window with the mouse.
+    void ClickControl(int control) const;
+    // Clicks the main window's background so that it becomes the active window; true when it did.
+    bool ActivateMainWindow() const;
+    // Clicks the ruler's body (the click starts and ends a move of zero length); true when the ruler became the
+    // active window.
+    bool ActivateRuler() const;
+    // The check state (BM_GETCHECK) of a corner option.
+    int OptionCheck(int control) const;
+
+    // Presses the left button at a point of the ruler's client area and waits until the system's move or size loop
+    // runs for the ruler; false when none started.
+    bool GrabRuler(int clientX, int clientY) const;
+    // Releases the button and waits until the loop has ended; false when it still runs.
+    bool ReleaseRuler() const;
+    bool InMoveSizeLoop() const;
+
+    // Finds the two windows again after the program rebuilt them.
+    bool FindWindowsAgain();
+
+private:
+    RunningProgram program;
+    std::string problem;
+    HWND mainWindow = nullptr;
+    HWND rulerWindow = nullptr;
+};
+
+// Real input: the mouse in screen pixels (moved on the display and in Wine alike) and the keyboard.
+void MoveMouseTo(int x, int y);
+void ClickAt(int x, int y);
+// Runs a program of the Linux side (Wine starts Unix executables too) and returns its exit code, -1 when it could not
+// be started.
+int RunLinuxTool(const std::string& command);
+// Presses and releases a key with the modifier keys given (VK_SHIFT, VK_CONTROL, VK_MENU; 0 for none).
+void TypeKey(WORD key, WORD modifier = 0);
+
+// The colour of a screen pixel as GetPixel on the screen reads it.
+COLORREF ScreenPixel(int x, int y);
+
+// A top-level window of this process, filled with one colour, whose own thread keeps it painted. It does not take
+// the focus; a topmost one lies above the program's windows, the others below them.
+class ColourWindow {
+public:
+    ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost = false,
+                 const std::string& className = "");
+    ~ColourWindow();
+    ColourWindow(const ColourWindow&) = delete;
+    ColourWindow& operator=(const ColourWindow&) = delete;
+
+    HWND Handle() const { return handle; }
+    // Fills the window with another colour and waits until it has painted itself.
+    void Recolour(COLORREF colour);
+
+private:
+    void Run();
+    struct StartValues {
+        std::string title;
+        RECT place;
+        bool topmost;
+    } start;
+    HANDLE thread = nullptr;
+    std::string className;
+    std::atomic<COLORREF> colour;
+    HWND handle = nullptr;
+    HANDLE ready = nullptr;
+};
+
+// A copy of a screen area as the screen's own copy gives it, layered windows included where the platform can.
+class ScreenArea {
+public:
+    ScreenArea(int x, int y, int w, int h);
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+
+private:
+    int width;
+    std::vector<COLORREF> pixels;
+};
+
+// The screen's size as the program measures it.
+int ScreenWidth();
+int ScreenHeight();

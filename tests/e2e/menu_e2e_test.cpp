@@ -1,0 +1,138 @@
+// The main window's menu commands that show or change windows and settings, picked with the keyboard as a user does:
+// "&Über ...", "&Kurzanleitung", "&Fenster immer im Vordergrund" and "&Tooltipps anzeigen".
+#include "e2e_driver.h"
+
+#include "core/object_ids.h"
+
+namespace {
+
+class MenuTest : public ProgramTest {};
+
+} // namespace
+
+TEST_F(MenuTest, AboutBoxNamesProgramAndVersionAndStandsAboveAllWindows)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    ASSERT_TRUE(OpenMenu(program.processId, main, L'H')) << "\"&Hilfe\" did not open";
+    // The open menu, for a look at its items, "Über ..." among them; the bytes of its text are checked elsewhere.
+    WaitForStillScreen();
+    SaveScreenBitmap(ArtifactFolder() + "help-menu.bmp");
+
+    ASSERT_TRUE(CloseMenu(program.processId, main));
+
+    HWND box = nullptr;
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'\x00DC', [&] {
+        return (box = FindProgramWindow(program.processId, "Tessaro", "#32770")) != nullptr;
+    })) << "the access key of the About item did not show the About box";
+    EXPECT_EQ(MessageBoxText(box), "Tessaro\r\n\r\nVersion 1.17\r\n\r\n");
+    EXPECT_TRUE(IsTopmost(box)) << "the box is system-modal";
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box has only an OK button";
+
+    // Enter once more when it went astray; once the box is gone, Enter does nothing in the main window.
+    EXPECT_TRUE(WaitUntil([&] {
+        BringToFront(box);
+        PressKey(VK_RETURN);
+        return WaitUntil([&] { return !IsWindow(box); }, std::chrono::seconds(2));
+    })) << "Enter must close the box";
+    EXPECT_TRUE(IsWindow(main)) << "closing the box must not end the program";
+}
+
+TEST_F(MenuTest, AlwaysOnTopItemSwitchesTheMainWindowBothWaysAndTheExitStoresTheLastState)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    ASSERT_TRUE(IsTopmost(main));
+    for (const bool onTop : {false, true, false}) {
+        SCOPED_TRACE(onTop ? "switched on again" : "switched off");
+        ASSERT_TRUE(PickMenuItem(program.processId, main, L'E', L'F', [&] { return IsTopmost(main) == onTop; }))
+            << "the item did not switch the main window";
+        EXPECT_TRUE(IsTopmost(ruler)) << "the ruler stays on top whatever the main window does";
+    }
+    const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(1, 0, 1, mainFrame, rulerFrame));
+}
+
+TEST_F(MenuTest, ShortGuideItemReplacesAnOpenGuideWhoseBoxShowsTheStoredChoiceAgain)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    const HWND firstGuide = ShortGuideOf(program.processId);
+    ASSERT_NE(firstGuide, nullptr);
+    ClickControl(firstGuide, ShowGuideAtStartCheck);
+    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(firstGuide, ShowGuideAtStartCheck); }));
+
+    HWND guide = nullptr;
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'K', [&] {
+        guide = ShortGuideOf(program.processId);
+        return !IsWindow(firstGuide) && guide && GetDlgItem(guide, ShowGuideAtStartCheck);
+    })) << "the open guide was not replaced by a new one";
+    EXPECT_TRUE(IsChecked(guide, ShowGuideAtStartCheck)) << "the new box shows ShowShortGuide, still 1";
+
+    // The discarded guide's cleared box was never recorded.
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()).substr(0, 20), "ShowShortGuide = 1\r\n");
+}
+
+namespace {
+
+// What the guide is like when the user switches the tooltips off, and what the rebuild must make of it.
+struct GuideBeforeRebuild {
+    const char* name;
+    bool clearBox;       // the user clears "Diese Information bei Programmstart anzeigen"
+    bool closeWithOk;    // and closes the guide with "OK"
+    bool guideAfter;     // the rebuilt windows include the guide
+    int storedShowGuide; // ShowShortGuide at the exit
+};
+
+class TooltipItemTest : public MenuTest, public testing::WithParamInterface<GuideBeforeRebuild> {};
+
+} // namespace
+
+TEST_P(TooltipItemTest, SwitchingTooltipsOffRebuildsTheWindowsInPlaceAndFollowsTheGuideChoice)
+{
+    const GuideBeforeRebuild& guideCase = GetParam();
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    ASSERT_EQ(ToolTipCount(program.processId), 35);
+    HWND guide = ShortGuideOf(program.processId);
+    ASSERT_NE(guide, nullptr);
+    if (guideCase.clearBox) {
+        ClickControl(guide, ShowGuideAtStartCheck);
+        ASSERT_TRUE(WaitUntil([&] { return !IsChecked(guide, ShowGuideAtStartCheck); }));
+    }
+    if (guideCase.closeWithOk) {
+        ClickControl(guide, GuideOkButton);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(guide); }));
+    }
+    // A ruler moved by the user must stay where it is now, not go back to where the start put it.
+    ClickControl(main, MoveRightButton);
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(main, LeftEdgeTopField) == "101"; }))
+        << "the button did not move it";
+    const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
+
+    const HWND oldMain = main;
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'E', L'T', [&] { return !IsWindow(oldMain); }))
+        << "the item did not close the windows to build them again";
+    ASSERT_TRUE(WaitForRebuiltWindows()) << "the windows were not built again";
+    ASSERT_TRUE(WaitUntilTakingInput());
+    EXPECT_EQ(ToolTipCount(program.processId), 0);
+    EXPECT_EQ(RectText(WindowRect(main)), RectText(mainFrame));
+    EXPECT_EQ(RectText(WindowRect(ruler)), RectText(rulerFrame));
+    EXPECT_EQ(ControlText(main, LeftEdgeTopField), "101");
+    guide = ShortGuideOf(program.processId);
+    EXPECT_EQ(guide != nullptr, guideCase.guideAfter);
+    if (guide) {
+        EXPECT_TRUE(IsChecked(guide, ShowGuideAtStartCheck));
+    }
+
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(guideCase.storedShowGuide, 1, 0, mainFrame, rulerFrame));
+}
+
+INSTANTIATE_TEST_SUITE_P(Guide, TooltipItemTest,
+                         testing::Values(GuideBeforeRebuild{"BoxClearedGuideOpen", true, false, false, 0},
+                                         GuideBeforeRebuild{"BoxKeptGuideClosed", false, true, true, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
