@@ -19,10 +19,16 @@ RunningProgram StartProgram(const std::string& exe, const std::string& environme
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        CloseHandle(info.hThread);
-        program.process = info.hProcess;
-        program.processId = info.dwProcessId;
+    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the program of the previous test is still
+    // being torn down; a second try a moment later succeeds.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+            CloseHandle(info.hThread);
+            program.process = info.hProcess;
+            program.processId = info.dwProcessId;
+            break;
+        }
+        Sleep(200);
     }
     if (!name.empty())
         SetEnvironmentVariableA(name.c_str(), nullptr);
