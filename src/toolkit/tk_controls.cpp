@@ -244,6 +244,10 @@ void TkSetControlColor(int control, int which, int32_t colour)
     if (!record)
         return;
     const int32_t value = colour == -1 ? -1 : (colour & 0xFFFFFF);
+    // The probe hands the swatch its colour on every drag step; the same colour again needs no new brush and no
+    // repaint.
+    if ((which == TkTextColour && record->textColour == value) || (which == TkBackColour && record->backColour == value))
+        return;
     if (which == TkTextColour) {
         record->textColour = value;
     } else if (which == TkBackColour) {
