@@ -2,7 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
-#include "core/ruler_geometry.h"
+#include "core/drag_zones.h"
 #include "measure/corner_probe.h"
 #include "toolkit/tk_windows.h"
 #include "windows/ruler_window.h"

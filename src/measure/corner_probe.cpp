@@ -6,7 +6,7 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
-#include "core/ruler_geometry.h"
+#include "core/drag_zones.h"
 #include "measure/colour_texts.h"
 #include "measure/magnifier.h"
 #include "toolkit/tk_text.h"

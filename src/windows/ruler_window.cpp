@@ -4,7 +4,7 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
-#include "core/ruler_geometry.h"
+#include "core/drag_zones.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_text.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ruler_geometry.h"
+#include "core/drag_zones.h"
 
 TEST(RulerHit, ZonesAreFifteenPixelsLeftAndTopFourteenRightAndBottom)
 {

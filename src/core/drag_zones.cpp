@@ -1,4 +1,4 @@
-#include "core/ruler_geometry.h"
+#include "core/drag_zones.h"
 
 RulerHit RulerHitAt(int x, int y, int w, int h)
 {
