@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "toolkit/tk_decode_bytes.h"
 #include "toolkit/tk_pixels.h"
 
 // Widths and heights are kept in 16 bits.
@@ -58,13 +59,3 @@ std::optional<TkDecodedImage> TkDecodePng(const uint8_t* data, size_t length);
 // Baseline and progressive JPEG in grey or colour decode to 24 bits; CMYK data and any data that the library
 // reports as corrupt, a missing end included, fail.
 std::optional<TkDecodedImage> TkDecodeJpeg(const uint8_t* data, size_t length);
-
-inline uint32_t TkReadLittle16(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8;
-}
-
-inline uint32_t TkReadLittle32(const uint8_t* p)
-{
-    return TkReadLittle16(p) | TkReadLittle16(p + 2) << 16;
-}

@@ -7,13 +7,6 @@ namespace {
 constexpr size_t DirectoryHeaderSize = 6;
 constexpr size_t DirectoryEntrySize = 16;
 constexpr uint32_t InfoHeaderSize = 40;
-constexpr uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-uint32_t ReadBig32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
-           static_cast<uint32_t>(p[3]);
-}
 
 // Icons stored as PNG (Vista and later) are decoded by the system; only their header is read here.
 bool MeasurePngImage(const uint8_t* image, size_t size, TkIconImage& found)
@@ -21,7 +14,7 @@ bool MeasurePngImage(const uint8_t* image, size_t size, TkIconImage& found)
     if (size < 8 + 8 + 13 || std::memcmp(image + 12, "IHDR", 4) != 0) {
         return false;
     }
-    const uint32_t width = ReadBig32(image + 16), height = ReadBig32(image + 20);
+    const uint32_t width = TkReadBig32(image + 16), height = TkReadBig32(image + 20);
     if (width == 0 || height == 0 || width > TkMaxImageSide || height > TkMaxImageSide) {
         return false;
     }
@@ -100,7 +93,7 @@ std::optional<TkIconImage> TkFindIconImage(const uint8_t* data, size_t length)
         return std::nullopt;
     }
     const uint8_t* image = data + found.offset;
-    const bool measured = found.size >= sizeof(PngSignature) && std::memcmp(image, PngSignature, 8) == 0
+    const bool measured = TkHasPngSignature(image, found.size)
                               ? MeasurePngImage(image, found.size, found)
                               : MeasureBitmapImage(image, found.size, found);
     if (!measured) {

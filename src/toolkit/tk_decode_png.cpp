@@ -6,15 +6,8 @@
 
 namespace {
 
-constexpr uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Deflate turns one 258-byte match into at least two bits, so no stream inflates by more than this.
 constexpr uint64_t MostInflation = 1032;
-
-uint32_t ReadBig32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
-           static_cast<uint32_t>(p[3]);
-}
 
 int ChannelCount(int colourType)
 {
@@ -38,10 +31,10 @@ int ChannelCount(int colourType)
 // the data cannot contain, before libpng allocates anything for them.
 bool CheckHeader(const uint8_t* data, size_t length, TkDecodedImage& image)
 {
-    if (length < 8 + 8 + 13 || ReadBig32(data + 8) != 13 || std::memcmp(data + 12, "IHDR", 4) != 0) {
+    if (length < 8 + 8 + 13 || TkReadBig32(data + 8) != 13 || std::memcmp(data + 12, "IHDR", 4) != 0) {
         return false;
     }
-    const uint32_t width = ReadBig32(data + 16), height = ReadBig32(data + 20);
+    const uint32_t width = TkReadBig32(data + 16), height = TkReadBig32(data + 20);
     const int bitDepth = data[24], channels = ChannelCount(data[25]);
     if (width == 0 || height == 0 || width > TkMaxImageSide || height > TkMaxImageSide || channels == 0 ||
         static_cast<int64_t>(width) * height > TkMaxImagePixels) {
@@ -61,12 +54,12 @@ bool CheckHeader(const uint8_t* data, size_t length, TkDecodedImage& image)
 // lead up to the end chunk within the data.
 bool ReachesEndChunk(const uint8_t* data, size_t length)
 {
-    uint64_t at = sizeof(PngSignature);
+    uint64_t at = sizeof(TkPngSignature);
     while (length - at >= 12) {
         if (std::memcmp(data + at + 4, "IEND", 4) == 0) {
             return true;
         }
-        at += 12 + static_cast<uint64_t>(ReadBig32(data + at));
+        at += 12 + static_cast<uint64_t>(TkReadBig32(data + at));
         if (at > length) {
             return false;
         }
@@ -78,7 +71,7 @@ bool ReachesEndChunk(const uint8_t* data, size_t length)
 
 bool TkIsPngData(const uint8_t* data, size_t length)
 {
-    return data != nullptr && length >= sizeof(PngSignature) && std::memcmp(data, PngSignature, 8) == 0;
+    return TkHasPngSignature(data, length);
 }
 
 std::optional<TkDecodedImage> TkDecodePng(const uint8_t* data, size_t length)
