@@ -200,11 +200,7 @@ void TkSetControlText(int control, std::string_view text)
 std::string TkGetControlText(int control)
 {
     HWND handle = HandleOf(control);
-    if (!handle)
-        return {};
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return handle ? TkNativeText(handle) : std::string();
 }
 
 void TkSetControlState(int control, intptr_t state)
@@ -299,6 +295,18 @@ void TkDisableControl(int control, int disabled)
 {
     if (HWND handle = HandleOf(control))
         EnableWindow(handle, disabled ? FALSE : TRUE);
+}
+
+void TkClipControlSiblings(int control)
+{
+    if (HWND handle = HandleOf(control))
+        ReplaceStyleBits(handle, WS_CLIPSIBLINGS, WS_CLIPSIBLINGS);
+}
+
+void TkRaiseControl(int control)
+{
+    if (HWND handle = HandleOf(control))
+        SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND TkControlHandle(int control)

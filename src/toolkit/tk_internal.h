@@ -111,6 +111,10 @@ HWND TkCurrentParent();
 TkControlRecord& TkAddControl(int control, HWND handle, TkControlKind kind);
 void TkClearTables();
 
+// --- Windows (tk_windows.cpp) ----------------------------------------------------------------------------------
+// The text of a native window or control: a window's title, a control's caption.
+std::string TkNativeText(HWND handle);
+
 // --- Window procedure (tk_window_proc.cpp) ---------------------------------------------------------------------
 LRESULT CALLBACK TkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 const char* TkContainerClassName();

@@ -256,14 +256,17 @@ int TkWindowMouseY(int window)
     return MouseInClient(window).y;
 }
 
+std::string TkNativeText(HWND handle)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::string TkGetWindowTitle(int window)
 {
     HWND handle = HandleOf(window);
-    if (!handle)
-        return {};
-    std::string title(static_cast<size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
-    title.resize(static_cast<size_t>(GetWindowTextA(handle, title.data(), static_cast<int>(title.size()))));
-    return title;
+    return handle ? TkNativeText(handle) : std::string();
 }
 
 void TkSetWindowColor(int window, int32_t colour)

@@ -116,6 +116,9 @@ void TkSetToolTip(int control, std::string_view text);
 void TkResizeControl(int control, int x, int y, int width, int height);
 void TkHideControl(int control, int hidden);
 void TkDisableControl(int control, int disabled);
+// Where sibling controls overlap: the control no longer paints over its siblings, and it goes above them all.
+void TkClipControlSiblings(int control);
+void TkRaiseControl(int control);
 HWND TkControlHandle(int control);
 
 // --- Events ------------------------------------------------------------------------------------------------------------
