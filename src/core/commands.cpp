@@ -5,9 +5,9 @@
 #include <shellapi.h>
 
 #include "core/app_state.h"
+#include "core/line_marker.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
-#include "core/source_modules.h"
 #include "core/startup.h"
 #include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
@@ -16,11 +16,6 @@
 #include "windows/window_placement.h"
 
 namespace {
-
-void Mark(std::source_location here = std::source_location::current())
-{
-    TkMarkLine(ModuleCommands, here);
-}
 
 // The menu item's check mark decides; the setting follows it. Returns the new state.
 int8_t ToggleMenuMark(int item)
@@ -46,7 +41,7 @@ void WriteInstallFolder()
 
 void CopyFieldToClipboard(int control)
 {
-    Mark();
+    MarkLine();
     SetCursor(App().CopyCursor);
     TkSetClipboardText(TkGetControlText(control));
     TkDelay(300);
@@ -55,39 +50,39 @@ void CopyFieldToClipboard(int control)
 
 void ShowAbout()
 {
-    Mark();
+    MarkLine();
     const std::string title = TkGetWindowTitle(MainWindow);
     TkMessageBox(title, title + "\r\n\r\n" + ProgramVersionText + "\r\n\r\n", MB_SYSTEMMODAL);
 }
 
 void ToggleAlwaysOnTop()
 {
-    Mark();
+    MarkLine();
     App().settings.MainWindowOnTop = ToggleMenuMark(MenuAlwaysOnTop);
     TkSetWindowTopmost(MainWindow, App().settings.MainWindowOnTop);
 }
 
 void ToggleTooltips()
 {
-    Mark();
+    MarkLine();
     App().settings.ShowTooltips = ToggleMenuMark(MenuShowTooltips);
     RebuildWindows();
 }
 
 void OpenWithShell(const std::string& target)
 {
-    Mark();
+    MarkLine();
     ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ExitSequence()
 {
-    Mark();
+    MarkLine();
     CloseShortGuide();
     CloseRulerWindow();
     CloseMainWindow();
     SaveSettings();
-    Mark();
+    MarkLine();
     WriteInstallFolder();
     EndProgram();
 }

@@ -1,5 +1,5 @@
-// The arithmetic of dragging and laying out the ruler: which part of it a press grabs, how a dragged rectangle is
-// held to the screen and to the least size, and where the ruler's controls go for a size.
+// The arithmetic of dragging the ruler: which part of it a press grabs and how a dragged rectangle is held to the
+// screen and to the least size.
 #pragma once
 
 #include "toolkit/tk_geometry.h"
@@ -29,12 +29,16 @@ enum SizingEdge : int {
     EdgeBottomRight = 8,
 };
 
-// Depth of the scale strips along the ruler's edges, and of the zones a press sizes the ruler by.
-constexpr int ScaleThickness = 15;
+// The sides the keyboard and the buttons move or size the ruler by, as sizing edges.
+constexpr int SideLeft = EdgeLeft;
+constexpr int SideRight = EdgeRight;
+constexpr int SideTop = EdgeTop;
+constexpr int SideBottom = EdgeBottom;
+
+// Width of the zones along the ruler's edges a press sizes the ruler by.
+constexpr int EdgeZone = 15;
 // The least width and height a drag leaves the ruler.
-constexpr int RulerMinimumSize = 23;
-// Below this width or height the centre symbol and the labels are hidden.
-constexpr int RulerLabelThreshold = 55;
+constexpr int MinRulerSize = 23;
 
 // The part of a w x h ruler a press at (x, y) of its client area grabs. The left and top zones are tested first,
 // so they win in a narrow ruler.
@@ -45,25 +49,3 @@ RulerHit RulerHitAt(int x, int y, int w, int h);
 void ConstrainSizing(TkRect& rect, int edge, int screenRight, int screenBottom);
 // Holds a rectangle proposed while moving inside 0 .. screenRight and 0 .. screenBottom, keeping its size.
 void ConstrainMoving(TkRect& rect, int screenRight, int screenBottom);
-
-struct RulerLayout {
-    TkPoint centreImage;
-    int bottomScaleY = 0;
-    int rightScaleX = 0;
-    int widthLabelX = 0;
-    int heightLabelY = 0;
-    bool labelsShown = false;
-};
-
-// Where the size-dependent controls of a w x h ruler go; the halves are divided separately and truncated.
-RulerLayout ComputeRulerLayout(int w, int h, int centreWidth, int centreHeight);
-
-// The corner of the ruler the program measures at, chosen with the four corner options.
-enum class ProbeCorner { None, TopLeft, TopRight, BottomLeft, BottomRight };
-
-// The first corner whose option is on, testing top-left, top-right, bottom-left, bottom-right.
-ProbeCorner FirstSelectedCorner(bool topLeft, bool topRight, bool bottomLeft, bool bottomRight);
-// The ruler's outermost pixel in that corner: in screen coordinates for a ruler at (x, y) of w x h pixels, and
-// relative to the ruler window (where the peephole goes).
-TkPoint CornerOnScreen(ProbeCorner corner, int x, int y, int w, int h);
-TkPoint CornerInRuler(ProbeCorner corner, int w, int h);

@@ -4,20 +4,15 @@
 
 #include "core/app_state.h"
 #include "core/commands.h"
+#include "core/line_marker.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
 #include "core/ruler_drag.h"
-#include "core/source_modules.h"
 #include "toolkit/tk_windows.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
 
 namespace {
-
-void Mark(std::source_location here = std::source_location::current())
-{
-    TkMarkLine(ModuleEventLoop, here);
-}
 
 // Menu items and keyboard shortcuts. Returns false when the command ends the loop.
 bool HandleMenuCommand(int item)
@@ -31,18 +26,7 @@ bool HandleMenuCommand(int item)
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
-    case CmdMoveUp: MoveRulerStep(RulerWindow, SideTop, 1); break;
-    case CmdMoveDown: MoveRulerStep(RulerWindow, SideBottom, 1); break;
-    case CmdMoveLeft: MoveRulerStep(RulerWindow, SideLeft, 1); break;
-    case CmdMoveRight: MoveRulerStep(RulerWindow, SideRight, 1); break;
-    case CmdGrowTop: ResizeRulerSide(RulerWindow, SideTop, +1); break;
-    case CmdGrowBottom: ResizeRulerSide(RulerWindow, SideBottom, +1); break;
-    case CmdGrowLeft: ResizeRulerSide(RulerWindow, SideLeft, +1); break;
-    case CmdGrowRight: ResizeRulerSide(RulerWindow, SideRight, +1); break;
-    case CmdShrinkTop: ResizeRulerSide(RulerWindow, SideTop, -1); break;
-    case CmdShrinkBottom: ResizeRulerSide(RulerWindow, SideBottom, -1); break;
-    case CmdShrinkLeft: ResizeRulerSide(RulerWindow, SideLeft, -1); break;
-    case CmdShrinkRight: ResizeRulerSide(RulerWindow, SideRight, -1); break;
+    default: NudgeByCommand(item); break;
     }
     return true;
 }
@@ -51,18 +35,6 @@ bool HandleMenuCommand(int item)
 void HandleControlEvent(int control)
 {
     switch (control) {
-    case GrowTopButton: ResizeRulerSide(RulerWindow, SideTop, +1); break;
-    case GrowRightButton: ResizeRulerSide(RulerWindow, SideRight, +1); break;
-    case GrowBottomButton: ResizeRulerSide(RulerWindow, SideBottom, +1); break;
-    case GrowLeftButton: ResizeRulerSide(RulerWindow, SideLeft, +1); break;
-    case ShrinkTopButton: ResizeRulerSide(RulerWindow, SideTop, -1); break;
-    case ShrinkRightButton: ResizeRulerSide(RulerWindow, SideRight, -1); break;
-    case ShrinkBottomButton: ResizeRulerSide(RulerWindow, SideBottom, -1); break;
-    case ShrinkLeftButton: ResizeRulerSide(RulerWindow, SideLeft, -1); break;
-    case MoveUpButton: MoveRulerStep(RulerWindow, SideTop, 1); break;
-    case MoveRightButton: MoveRulerStep(RulerWindow, SideRight, 1); break;
-    case MoveDownButton: MoveRulerStep(RulerWindow, SideBottom, 1); break;
-    case MoveLeftButton: MoveRulerStep(RulerWindow, SideLeft, 1); break;
     case MagnifierView:
         TkSetControlState(CornerTopLeftOption, 1);
         MoveRulerStep(RulerWindow, SideLeft, 0);
@@ -81,6 +53,7 @@ void HandleControlEvent(int control)
     case ProcessIdField:
     case TaskField: CopyFieldToClipboard(control); break;
     case GuideOkButton: CloseShortGuide(); break;
+    default: NudgeByButton(control); break;
     }
 }
 
@@ -125,7 +98,7 @@ void RunEventLoop()
         app.eventCode = TkWaitEvent();
         app.eventWindow = TkEventWindow();
         app.eventControl = TkEventControl();
-        Mark();
+        MarkLine();
         if (!HandleEvent(app.eventCode, app.eventWindow, app.eventControl))
             break;
     }

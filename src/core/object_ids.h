@@ -1,4 +1,4 @@
-// Numbers of the program's windows, controls, menu items and keyboard commands, and the side codes of the nudges.
+// Numbers of the program's windows, controls, menu items and keyboard commands.
 #pragma once
 
 // Windows.
@@ -102,9 +102,3 @@ constexpr int MagnifierPeephole = 66;
 constexpr int GuideImage = 67;
 constexpr int ShowGuideAtStartCheck = 68;
 constexpr int GuideOkButton = 69;
-
-// Sides of the ruler, as the system's sizing-edge codes.
-constexpr int SideLeft = 1;   // WMSZ_LEFT
-constexpr int SideRight = 2;  // WMSZ_RIGHT
-constexpr int SideTop = 3;    // WMSZ_TOP
-constexpr int SideBottom = 6; // WMSZ_BOTTOM

@@ -1,8 +1,8 @@
 #include "core/ruler_drag.h"
 
 #include "core/app_state.h"
-#include "core/object_ids.h"
 #include "core/drag_zones.h"
+#include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "toolkit/tk_windows.h"
 #include "windows/ruler_window.h"

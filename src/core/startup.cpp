@@ -8,25 +8,16 @@
 #include "core/crash_report.h"
 #include "core/embedded_images.h"
 #include "core/event_loop.h"
-#include "core/object_ids.h"
+#include "core/line_marker.h"
 #include "core/program_texts.h"
-#include "core/ruler_drag.h"
-#include "core/source_modules.h"
 #include "measure/ruler_scales.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
-#include "windows/main_window.h"
-#include "windows/ruler_window.h"
 #include "windows/settings.h"
-#include "windows/short_guide.h"
+#include "windows/window_placement.h"
 
 namespace {
-
-void Mark(std::source_location here = std::source_location::current())
-{
-    TkMarkLine(ModuleStartUp, here);
-}
 
 void ComputeFolders()
 {
@@ -107,33 +98,26 @@ std::string SpecialFolderPath(int folderId)
 void StartUp()
 {
     TkStartup();
-    TkSetFaultModuleNames(SourceModuleNames, ModuleCount);
     TkInstallFaultHandler(ShowCrashReport);
-    Mark();
+    MarkLine();
     ComputeFolders();
-    Mark();
+    MarkLine();
     if (AnotherInstanceRuns())
         EndProgram();
-    Mark();
+    MarkLine();
     if (!MeasureScreen())
         EndProgram();
-    Mark();
+    MarkLine();
     LoadCursorsAndFonts();
-    Mark();
+    MarkLine();
     LoadEmbeddedImages();
-    Mark();
+    MarkLine();
     LoadSettings();
-    Mark();
+    MarkLine();
     DrawRulerScales();
-    Mark();
-    BuildMainWindow();
-    Mark();
-    BuildRulerWindow();
-    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
-    Mark();
-    if (App().settings.ShowShortGuide != 0)
-        OpenShortGuide();
-    Mark();
+    MarkLine();
+    BuildWindows();
+    MarkLine();
     RunEventLoop();
 }
 

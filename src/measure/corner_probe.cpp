@@ -6,16 +6,14 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
-#include "core/drag_zones.h"
 #include "measure/colour_texts.h"
 #include "measure/magnifier.h"
+#include "measure/probe_corner.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
 
 namespace {
-
-TaskNameLookup gTaskNameLookup = TaskFileName;
 
 ProbeCorner SelectedCorner()
 {
@@ -65,7 +63,7 @@ void ShowWindowAt(TkPoint p)
     TkSetControlText(WindowHandleField,
                      TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
-    TkSetControlText(TaskField, gTaskNameLookup(processId));
+    TkSetControlText(TaskField, TaskFileName(processId));
 }
 
 } // namespace
@@ -97,11 +95,6 @@ std::string TaskFileName(unsigned long processId)
             return TkFilePart(path);
     }
     return TaskFileNameFromModules(processId);
-}
-
-void SetTaskNameLookup(TaskNameLookup lookup)
-{
-    gTaskNameLookup = lookup ? lookup : TaskFileName;
 }
 
 void ProbeRulerCorner()

@@ -11,7 +11,3 @@ void ProbeRulerCorner();
 std::string TaskFileName(unsigned long processId);
 // The same through the module list alone, the slower way.
 std::string TaskFileNameFromModules(unsigned long processId);
-
-// How the probe finds the task's file name: TaskFileName unless a benchmark compares another way.
-using TaskNameLookup = std::string (*)(unsigned long processId);
-void SetTaskNameLookup(TaskNameLookup lookup);

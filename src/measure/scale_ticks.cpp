@@ -11,9 +11,9 @@ ScaleLine Tick(ScaleSide side, int i, int from, int length)
 {
     switch (side) {
     case ScaleSide::Top: return {i, from, 1, length};
-    case ScaleSide::Bottom: return {i, ScaleDepth - from - length, 1, length};
+    case ScaleSide::Bottom: return {i, ScaleThickness - from - length, 1, length};
     case ScaleSide::Left: return {from, i, length, 1};
-    case ScaleSide::Right: return {ScaleDepth - from - length, i, length, 1};
+    case ScaleSide::Right: return {ScaleThickness - from - length, i, length, 1};
     }
     return {};
 }
@@ -35,8 +35,8 @@ ScalePlan PlanScale(ScaleSide side, int screenWidth, int screenHeight)
 {
     ScalePlan plan;
     const bool horizontal = side == ScaleSide::Top || side == ScaleSide::Bottom;
-    plan.width = horizontal ? screenWidth : ScaleDepth;
-    plan.height = horizontal ? ScaleDepth : screenHeight;
+    plan.width = horizontal ? screenWidth : ScaleThickness;
+    plan.height = horizontal ? ScaleThickness : screenHeight;
     const int length = horizontal ? plan.width : plan.height;
     // The scale counts pixels from 1: the tick of value d stands on pixel index d - 1.
     for (int d = 5; d <= length; d += 5)

@@ -28,7 +28,8 @@ struct ScalePlan {
     std::vector<ScaleNumber> numbers;
 };
 
-constexpr int ScaleDepth = 15;
+// Depth of the scale strips along the ruler's edges, and so of the pictures.
+constexpr int ScaleThickness = 15;
 // Numbers on the vertical scales are turned a quarter turn clockwise, so that they read from top to bottom.
 constexpr int ScaleNumberAngle = -90;
 

@@ -20,10 +20,6 @@ TkFaultProcedure gProcedure = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER gPreviousFilter = nullptr;
 bool gInstalled = false;
 
-const char* const gDefaultModuleNames[] = {"Tessaro"};
-const char* const* gModuleNames = gDefaultModuleNames;
-int gModuleCount = 1;
-
 LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info)
 {
     const EXCEPTION_RECORD* record = info->ExceptionRecord;
@@ -87,10 +83,10 @@ std::string TkFaultMessage()
     return std::string(TkFaultMessageFor(gFault.code));
 }
 
+// The program is one module; the marker's high 8 bits do not name another.
 std::string TkFaultModule()
 {
-    const int module = static_cast<int>((static_cast<uint32_t>(gFault.line) >> 24) & 0xFF);
-    return module < gModuleCount ? gModuleNames[module] : gModuleNames[0];
+    return "Tessaro";
 }
 
 int32_t TkFaultLine()
@@ -101,12 +97,4 @@ int32_t TkFaultLine()
 const TkFaultRegisters& TkFaultRegisterValues()
 {
     return gFault.registers;
-}
-
-void TkSetFaultModuleNames(const char* const* names, int count)
-{
-    if (names && count > 0) {
-        gModuleNames = names;
-        gModuleCount = count;
-    }
 }

@@ -72,6 +72,3 @@ struct TkFaultRegisters {
     uint64_t rax, rbx, rcx, rdx, rbp, rsi, rdi, rsp, rip, flags;
 };
 const TkFaultRegisters& TkFaultRegisterValues();
-
-// Names the source modules that the high 8 bits of the current-line marker select; module 0 is the main one.
-void TkSetFaultModuleNames(const char* const* names, int count);

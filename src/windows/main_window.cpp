@@ -9,6 +9,7 @@
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/panel_colours.h"
+#include "windows/window_placement.h"
 
 namespace {
 
@@ -141,26 +142,6 @@ const ToolTipSpec toolTips[] = {
     {TaskField, CopyTip},
 };
 
-struct ShortcutSpec {
-    int key;
-    int command;
-};
-
-const ShortcutSpec rulerShortcuts[] = {
-    {VK_UP, CmdMoveUp},
-    {VK_DOWN, CmdMoveDown},
-    {VK_LEFT, CmdMoveLeft},
-    {VK_RIGHT, CmdMoveRight},
-    {TkShiftKey | VK_UP, CmdGrowTop},
-    {TkShiftKey | VK_DOWN, CmdGrowBottom},
-    {TkShiftKey | VK_LEFT, CmdGrowLeft},
-    {TkShiftKey | VK_RIGHT, CmdGrowRight},
-    {TkControlKey | VK_UP, CmdShrinkTop},
-    {TkControlKey | VK_DOWN, CmdShrinkBottom},
-    {TkControlKey | VK_LEFT, CmdShrinkLeft},
-    {TkControlKey | VK_RIGHT, CmdShrinkRight},
-};
-
 void CreateControl(const ControlSpec& c)
 {
     AppState& app = App();
@@ -208,12 +189,6 @@ void SetBackground(HWND window)
 }
 
 } // namespace
-
-void AddRulerShortcuts(int window)
-{
-    for (const ShortcutSpec& s : rulerShortcuts)
-        TkAddShortcut(window, s.key, s.command);
-}
 
 void BuildMainWindow()
 {

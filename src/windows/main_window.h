@@ -7,5 +7,3 @@ void BuildMainWindow();
 void ShowRulerGeometry();
 // Frees the background picture's brush once the main window is closed.
 void ReleaseMainWindowBrush();
-// Registers the twelve arrow-key shortcuts (move, grow with Shift, shrink with Ctrl) on a window.
-void AddRulerShortcuts(int window);

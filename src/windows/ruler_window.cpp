@@ -4,12 +4,13 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
-#include "core/drag_zones.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
+#include "windows/ruler_layout.h"
+#include "windows/window_placement.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ void CreateLabel(int control, int x, int y, int w, int h, const std::string& tex
     TkTextControl(control, x, y, w, h, text, style);
     TkSetControlFont(control, reinterpret_cast<intptr_t>(TkFontHandle(static_cast<int>(App().RulerLabelFont))));
     TkSetControlColor(control, TkBackColour, RulerGrey);
-}
-
-// Sibling controls overlap in the corners; clipping them against each other keeps the one-pixel peephole, which
-// is kept on top, from being painted over by a scale.
-void ClipSiblings(int control)
-{
-    HWND handle = TkControlHandle(control);
-    SetWindowLongPtrA(handle, GWL_STYLE, GetWindowLongPtrA(handle, GWL_STYLE) | WS_CLIPSIBLINGS);
 }
 
 } // namespace
@@ -76,11 +69,13 @@ void BuildRulerWindow()
     for (const auto& s : scales) {
         TkImageControl(s.control, s.x, s.y, TkImageWidth(s.image), TkImageHeight(s.image), TkImageHandle(s.image));
         TkDisableControl(s.control, 1);
-        ClipSiblings(s.control);
+        TkClipControlSiblings(s.control);
     }
-    ClipSiblings(RulerCentreImage);
-    ClipSiblings(MagnifierPeephole);
-    SetWindowPos(TkControlHandle(MagnifierPeephole), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The scales overlap in the corners; clipping the controls against each other and keeping the one-pixel
+    // peephole on top keeps it from being painted over by a scale.
+    TkClipControlSiblings(RulerCentreImage);
+    TkClipControlSiblings(MagnifierPeephole);
+    TkRaiseControl(MagnifierPeephole);
 
     CreateLabel(RulerOriginLabel, 17, 17, 6, 12, "1", 0);
     CreateLabel(RulerWidthLabel, layout.widthLabelX, 17, 28, 12, TkIntToText(w), TkTextRight);

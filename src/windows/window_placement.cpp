@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/app_state.h"
+#include "core/line_marker.h"
 #include "core/object_ids.h"
 #include "core/ruler_drag.h"
 #include "toolkit/tk_windows.h"
@@ -11,6 +12,42 @@
 #include "windows/short_guide.h"
 
 namespace {
+
+// The twelve one-pixel nudges: the keyboard shortcut's command and key, and the main window's button.
+struct RulerNudge {
+    int command;
+    int key;
+    int button;
+    int side;
+    int amount; // moves: towards side; sizes: outward when positive
+    bool move;  // moves the ruler rather than one of its sides
+};
+
+constexpr bool Move = true, Size = false;
+
+// In the order the shortcuts are registered.
+constexpr RulerNudge rulerNudges[] = {
+    {CmdMoveUp, VK_UP, MoveUpButton, SideTop, 1, Move},
+    {CmdMoveDown, VK_DOWN, MoveDownButton, SideBottom, 1, Move},
+    {CmdMoveLeft, VK_LEFT, MoveLeftButton, SideLeft, 1, Move},
+    {CmdMoveRight, VK_RIGHT, MoveRightButton, SideRight, 1, Move},
+    {CmdGrowTop, TkShiftKey | VK_UP, GrowTopButton, SideTop, +1, Size},
+    {CmdGrowBottom, TkShiftKey | VK_DOWN, GrowBottomButton, SideBottom, +1, Size},
+    {CmdGrowLeft, TkShiftKey | VK_LEFT, GrowLeftButton, SideLeft, +1, Size},
+    {CmdGrowRight, TkShiftKey | VK_RIGHT, GrowRightButton, SideRight, +1, Size},
+    {CmdShrinkTop, TkControlKey | VK_UP, ShrinkTopButton, SideTop, -1, Size},
+    {CmdShrinkBottom, TkControlKey | VK_DOWN, ShrinkBottomButton, SideBottom, -1, Size},
+    {CmdShrinkLeft, TkControlKey | VK_LEFT, ShrinkLeftButton, SideLeft, -1, Size},
+    {CmdShrinkRight, TkControlKey | VK_RIGHT, ShrinkRightButton, SideRight, -1, Size},
+};
+
+void Nudge(const RulerNudge& nudge)
+{
+    if (nudge.move)
+        MoveRulerStep(RulerWindow, nudge.side, nudge.amount);
+    else
+        ResizeRulerSide(RulerWindow, nudge.side, nudge.amount);
+}
 
 // The window was moved or sized already; the message makes its handler lay it out and measure again. The
 // handler's limits therefore do not act on a nudge: the keys can push the ruler past an edge of the screen.
@@ -53,6 +90,26 @@ void MoveRulerStep(int window, int side, int amount)
     NotifyNudge(window, WM_MOVING, side);
 }
 
+void AddRulerShortcuts(int window)
+{
+    for (const RulerNudge& nudge : rulerNudges)
+        TkAddShortcut(window, nudge.key, nudge.command);
+}
+
+void NudgeByCommand(int command)
+{
+    for (const RulerNudge& nudge : rulerNudges)
+        if (nudge.command == command)
+            Nudge(nudge);
+}
+
+void NudgeByButton(int button)
+{
+    for (const RulerNudge& nudge : rulerNudges)
+        if (nudge.button == button)
+            Nudge(nudge);
+}
+
 void CloseMainWindow()
 {
     if (!TkWindowExists(MainWindow))
@@ -79,14 +136,21 @@ void CloseRulerWindow()
     TkCloseWindow(RulerWindow);
 }
 
+void BuildWindows()
+{
+    BuildMainWindow();
+    MarkLine();
+    BuildRulerWindow();
+    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
+    MarkLine();
+    if (App().settings.ShowShortGuide != 0)
+        OpenShortGuide();
+}
+
 void RebuildWindows()
 {
     CloseShortGuide();
     CloseRulerWindow();
     CloseMainWindow();
-    BuildMainWindow();
-    BuildRulerWindow();
-    TkSetWindowCallback(RulerWindowCallback, RulerWindow);
-    if (App().settings.ShowShortGuide != 0)
-        OpenShortGuide();
+    BuildWindows();
 }

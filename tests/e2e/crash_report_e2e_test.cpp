@@ -11,7 +11,7 @@ const std::string ExpectedFactsStart = "A program error occurred!\r\n\r\n"
                                        "Error address:\t";
 const std::string ExpectedFactsEnd = "\r\nProgram name:\tTessaro\r\n"
                                      "Program version:\tVersion 1.17\r\n"
-                                     "Program module:\tCommands\r\n"
+                                     "Program module:\tTessaro\r\n"
                                      "Program line:\t4242\r\n\r\n";
 
 class CrashReportTest : public testing::Test {

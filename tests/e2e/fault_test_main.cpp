@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/source_modules.h"
 #include "core/startup.h"
 #include "fault_test_marker.h"
+#include "toolkit/tk_fault_marker.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ DWORD WINAPI ProvokeFault(LPVOID)
         Sleep(20);
     CloseHandle(mutex);
     Sleep(200); // start-up goes on to its event loop meanwhile
-    CurrentLine = static_cast<int32_t>((static_cast<uint32_t>(ProvokedFaultModule) << 24) | ProvokedFaultLine);
+    CurrentLine = ProvokedFaultLine;
     if (std::strcmp(kind, "int-divide") == 0) {
         volatile int zero = 0;
         volatile int result = 7 / zero; // 1 / x would be turned into a comparison

@@ -1,5 +1,5 @@
-// Measures the corner probe that runs on every drag step, over a window of another process, once with the way the
-// program finds the task's file name and once with the module snapshot alone, in the same run.
+// Measures the corner probe that runs on every drag step, over a window of another process, and the two ways of
+// finding the task's file name it chooses between: the process's image path first, or the module snapshot alone.
 // Usage: probe_bench [probes]. With --target it is the other process: a plain coloured window.
 #include <cstdlib>
 #include <string>
@@ -67,27 +67,13 @@ void Pump()
         DispatchMessageA(&message);
 }
 
-// Times one part of the probe on its own, to show where the time goes.
+// Times each of runs calls of part (the whole probe or one part of it, to show where the time goes).
 template <typename Part> std::vector<double> TimePart(int runs, Part part)
 {
     std::vector<double> samples;
     for (int i = 0; i < runs; ++i) {
         const double start = NowMs();
         part();
-        samples.push_back(NowMs() - start);
-        if (i % 64 == 0)
-            Pump();
-    }
-    return samples;
-}
-
-std::vector<double> TimeProbes(int probes)
-{
-    std::vector<double> samples;
-    samples.reserve(probes);
-    for (int i = 0; i < probes; ++i) {
-        const double start = NowMs();
-        ProbeRulerCorner();
         samples.push_back(NowMs() - start);
         if (i % 64 == 0)
             Pump();
@@ -118,8 +104,7 @@ int main(int argc, char** argv)
                 FieldText(WindowNameField).c_str(), FieldText(WindowClassField).c_str(), FieldText(TaskField).c_str(),
                 FieldText(RgbValueField).c_str(), target.dwProcessId);
 
-    SetTaskNameLookup(TaskFileName);
-    const std::vector<double> fast = TimeProbes(probes);
+    Report("ProbeRulerCorner, ruler still", TimePart(probes, ProbeRulerCorner));
     // A drag changes the edge fields on every step; moving the ruler a pixel before each probe does the same.
     int step = 0;
     std::vector<double> moving;
@@ -137,14 +122,13 @@ int main(int argc, char** argv)
                ProbeRulerCorner();
                RedrawWindow(TkWindowHandle(MainWindow), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
            }));
-    SetTaskNameLookup(TaskFileNameFromModules);
-    const std::vector<double> snapshot = TimeProbes(probes / 5 + 1);
-    SetTaskNameLookup(nullptr);
-    Report("ProbeRulerCorner (image path first)", fast);
-    Report("ProbeRulerCorner (module snapshot only)", snapshot);
-    std::printf("speed-up of the median: %.1fx\n", Percentile(snapshot, 0.5) / Percentile(fast, 0.5));
-
     const int parts = probes / 5 + 1;
+    const std::vector<double> imagePath = TimePart(parts, [&] { TaskFileName(target.dwProcessId); });
+    const std::vector<double> snapshot = TimePart(parts, [&] { TaskFileNameFromModules(target.dwProcessId); });
+    Report("TaskFileName of the target (image path first)", imagePath);
+    Report("TaskFileNameFromModules of the target (module snapshot only)", snapshot);
+    std::printf("speed-up of the median: %.1fx\n", Percentile(snapshot, 0.5) / Percentile(imagePath, 0.5));
+
     const TkPoint p{TkWindowX(RulerWindow), TkWindowY(RulerWindow)};
     Report("  part: UpdateWindow of the ruler", TimePart(parts, [] { UpdateWindow(TkWindowHandle(RulerWindow)); }));
     Report("  part: ShowRulerGeometry", TimePart(parts, ShowRulerGeometry));
@@ -160,9 +144,6 @@ int main(int argc, char** argv)
            }));
     Report("  part: one field's text, unchanged", TimePart(parts, [&] { TkSetControlText(RulerWidthField, "150"); }));
     Report("  part: reading one field's text", TimePart(parts, [&] { TkGetControlText(RulerWidthField); }));
-    Report("  part: TaskFileName of the target", TimePart(parts, [&] { TaskFileName(target.dwProcessId); }));
-    Report("  part: TaskFileNameFromModules of the target",
-           TimePart(parts, [&] { TaskFileNameFromModules(target.dwProcessId); }));
 
     TerminateProcess(target.hProcess, 0);
     CloseHandle(target.hProcess);
