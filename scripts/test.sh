@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests (sanitizers), the Windows tests and the end-to-end
-# tests of the real Tessaro.exe under Wine on virtual displays, and the fuzz targets for a short while. Does all set-up on a fresh machine.
+# Builds everything and runs every test: the structure and formatting checks, native unit tests (sanitizers), the
+# Windows tests and the end-to-end tests of the real Tessaro.exe under Wine on virtual displays, and the fuzz
+# targets for a short while. Does all set-up on a fresh machine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,6 +17,14 @@ stop_wine() {
 }
 trap 'rm -f "$log"; stop_wine' EXIT
 status=0
+
+echo "=== structure and formatting ==="
+checks_passed=0
+checks_failed=0
+for check in scripts/check-structure.sh scripts/check-format.sh; do
+    if bash "$check"; then checks_passed=$((checks_passed + 1)); else checks_failed=$((checks_failed + 1)); fi
+done
+[ "$checks_failed" -eq 0 ] || status=1
 
 run_ctest() {
     # ctest's summary line is counted for the closing total.
@@ -61,8 +70,8 @@ done < <(sed -n -E 's/^[0-9]+% tests passed, ([0-9]+) tests? failed out of ([0-9
          awk '{ print $1 - $2, $2 }')
 # ctest counts a skipped test as passed; its summary lists them with "(Skipped)".
 skipped=$(grep -c -E '^[[:space:]]*[0-9]+ - .*\(Skipped\)$' "$log" || true)
-passed=$((passed - skipped + fuzz_passed))
-failed=$((failed + fuzz_failed))
+passed=$((passed - skipped + fuzz_passed + checks_passed))
+failed=$((failed + fuzz_failed + checks_failed))
 [ "$failed" -eq 0 ] || status=1
 echo
 echo "tests: $passed passed, $failed failed, $skipped skipped"
