@@ -73,9 +73,7 @@ RECT ClientRectOnScreen(HWND window)
 
 RECT ControlRect(HWND window, int control)
 {
-    RECT rect = WindowRect(GetDlgItem(window, control));
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return RectInParent(GetDlgItem(window, control));
 }
 
 bool IsTopmost(HWND window)

@@ -17,6 +17,12 @@ bool CursorAt(int x, int y)
 
 bool gDragging = false;
 
+// Runs xdotool, a program of the Linux side (Wine starts Unix executables too), on the display.
+void Xdotool(const std::string& arguments)
+{
+    RunToEnd("/usr/bin/xdotool " + arguments, 10000);
+}
+
 } // namespace
 
 std::string Describe(const RulerBox& box)
@@ -163,19 +169,19 @@ bool MeasuredProgram::GrabRuler(int clientX, int clientY) const
     ClientToScreen(rulerWindow, &point);
     for (int attempt = 0; attempt < 3; ++attempt) {
         MoveMouseTo(point.x, point.y);
-        RunLinuxTool("/usr/bin/xdotool mousedown 1");
+        Xdotool("mousedown 1");
         if (WaitUntil([&] { return InMoveSizeLoop(); }, std::chrono::seconds(2))) {
             gDragging = true;
             return true;
         }
-        RunLinuxTool("/usr/bin/xdotool mouseup 1");
+        Xdotool("mouseup 1");
     }
     return false;
 }
 
 bool MeasuredProgram::ReleaseRuler() const
 {
-    RunLinuxTool("/usr/bin/xdotool mouseup 1");
+    Xdotool("mouseup 1");
     gDragging = false;
     return WaitUntil([&] { return !InMoveSizeLoop(); }, InputTimeout);
 }
@@ -194,27 +200,11 @@ void MoveMouseTo(int x, int y)
     // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
     // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
     // refuse to follow an injected move, and the two would part.
-    RunLinuxTool("/usr/bin/xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+    Xdotool("mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
     if (gDragging)
         WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
     else
         MoveMouseTo(POINT{x, y});
-}
-
-int RunLinuxTool(const std::string& command)
-{
-    std::string line = command;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return -1;
-    WaitForSingleObject(info.hProcess, 10000);
-    DWORD code = 1;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return static_cast<int>(code);
 }
 
 void ClickAt(int x, int y)

@@ -96,9 +96,6 @@ private:
 // The mouse in screen pixels, moved on the display and in Wine alike.
 void MoveMouseTo(int x, int y);
 void ClickAt(int x, int y);
-// Runs a program of the Linux side (Wine starts Unix executables too) and returns its exit code, -1 when it could not
-// be started.
-int RunLinuxTool(const std::string& command);
 
 // A top-level window of this process, filled with one colour, whose own thread keeps it painted. It does not take
 // the focus; a topmost one lies above the program's windows, the others below them.

@@ -1,7 +1,5 @@
 #include "waits.h"
 
-#include <windows.h>
-
 #include <thread>
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
@@ -23,4 +21,19 @@ void PumpMessages()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+DWORD RunToEnd(std::string commandLine, DWORD timeoutMs)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, timeoutMs);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
 }

@@ -14,6 +14,14 @@ std::string WindowClass(HWND window)
     return name;
 }
 
+RECT RectInParent(HWND child)
+{
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::string& className)
 {
     struct Search {
