@@ -42,9 +42,9 @@ std::string Describe(COLORREF colour)
 
 bool WriteSettingsFile(const StartPlaces& places)
 {
-    return WriteSettingsFile(SettingsFileText(0, 1, places.tooltips ? 1 : 0, RECT{places.mainX, places.mainY, 0, 0},
-                                              RECT{places.ruler.x, places.ruler.y, places.ruler.x + places.ruler.w,
-                                                   places.ruler.y + places.ruler.h}));
+    return WriteSettingsFile(SettingsFileText(
+        0, 1, places.tooltips ? 1 : 0, RECT{places.mainX, places.mainY, 0, 0},
+        RECT{places.ruler.x, places.ruler.y, places.ruler.x + places.ruler.w, places.ruler.y + places.ruler.h}));
 }
 
 MeasuredProgram::~MeasuredProgram()
@@ -105,8 +105,8 @@ RulerBox MeasuredProgram::PanelBox() const
     const RulerBox box{number(LeftEdgeTopField), number(TopEdgeLeftField), number(RulerWidthField),
                        number(RulerHeightField)};
     // The right and bottom edges are shown inclusively.
-    const bool consistent = number(RightEdgeTopField) == box.x + box.w - 1 &&
-                            number(BottomEdgeLeftField) == box.y + box.h - 1;
+    const bool consistent =
+        number(RightEdgeTopField) == box.x + box.w - 1 && number(BottomEdgeLeftField) == box.y + box.h - 1;
     return same && consistent ? box : RulerBox{-99999, -99999, 0, 0};
 }
 
@@ -117,8 +117,8 @@ std::string MeasuredProgram::PanelTexts() const
         const char* name;
         int control;
     } fields[] = {
-        {"left", LeftEdgeTopField},     {"left2", LeftEdgeBottomField}, {"right", RightEdgeTopField},
-        {"right2", RightEdgeBottomField}, {"top", TopEdgeLeftField},    {"top2", TopEdgeRightField},
+        {"left", LeftEdgeTopField},       {"left2", LeftEdgeBottomField},    {"right", RightEdgeTopField},
+        {"right2", RightEdgeBottomField}, {"top", TopEdgeLeftField},         {"top2", TopEdgeRightField},
         {"bottom", BottomEdgeLeftField},  {"bottom2", BottomEdgeRightField}, {"W", RulerWidthField},
         {"H", RulerHeightField},
     };
@@ -190,8 +190,8 @@ bool MeasuredProgram::InMoveSizeLoop() const
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) &&
-           (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == rulerWindow;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) && (info.flags & GUI_INMOVESIZE) &&
+           info.hwndMoveSize == rulerWindow;
 }
 
 void MoveMouseTo(int x, int y)
@@ -224,8 +224,7 @@ int ScreenHeight()
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
-ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost,
-                           const std::string& name)
+ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost, const std::string& name)
     : className(name), colour(colour)
 {
     static int count = 0;
