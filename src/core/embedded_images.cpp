@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "resource_ids.h"
 #include "core/app_state.h"
+#include "resource_ids.h"
 #include "toolkit/tk_images.h"
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 struct Picture {
     int resource;
     int AppState::*image;
-    int AppState::*width;  // nullptr: the size is not needed
+    int AppState::*width; // nullptr: the size is not needed
     int AppState::*height;
 };
 

@@ -73,7 +73,8 @@ std::string HslText(int red, int green, int blue)
 
 std::string HtmlText(uint32_t colour)
 {
-    return "#" + TwoHexDigits(Channel(colour, 0)) + TwoHexDigits(Channel(colour, 8)) + TwoHexDigits(Channel(colour, 16));
+    return "#" + TwoHexDigits(Channel(colour, 0)) + TwoHexDigits(Channel(colour, 8)) +
+           TwoHexDigits(Channel(colour, 16));
 }
 
 std::string DecText(uint32_t colour)

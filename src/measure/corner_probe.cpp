@@ -17,9 +17,9 @@ namespace {
 
 ProbeCorner SelectedCorner()
 {
-    return FirstSelectedCorner(TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
-                               TkGetControlState(CornerBottomLeftOption) != 0,
-                               TkGetControlState(CornerBottomRightOption) != 0);
+    return FirstSelectedCorner(
+        TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
+        TkGetControlState(CornerBottomLeftOption) != 0, TkGetControlState(CornerBottomRightOption) != 0);
 }
 
 // Titles and class names are cut to 34 characters, as much as the fields show.

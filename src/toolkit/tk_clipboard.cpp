@@ -29,7 +29,7 @@ int TkSetClipboardText(std::string_view text)
             GlobalUnlock(memory);
             EmptyClipboard();
             if (SetClipboardData(CF_TEXT, memory))
-                result = 1;  // the memory belongs to the system now
+                result = 1; // the memory belongs to the system now
         }
         if (!result)
             GlobalFree(memory);

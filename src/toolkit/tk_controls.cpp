@@ -131,14 +131,10 @@ HWND TkOptionButton(int control, int x, int y, int width, int height, std::strin
 HWND TkFrame(int control, int x, int y, int width, int height, std::string_view text, int kind)
 {
     switch (kind) {
-    case 0:
-        return CreateControl(control, TkControlKind::Frame, "BUTTON", text, BS_GROUPBOX, 0, x, y, width, height);
-    case 1:
-        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_CLIENTEDGE, x, y, width, height);
-    case 2:
-        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_STATICEDGE, x, y, width, height);
-    case 3:
-        return CreateControl(control, TkControlKind::Frame, "STATIC", {}, WS_BORDER, 0, x, y, width, height);
+    case 0: return CreateControl(control, TkControlKind::Frame, "BUTTON", text, BS_GROUPBOX, 0, x, y, width, height);
+    case 1: return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_CLIENTEDGE, x, y, width, height);
+    case 2: return CreateControl(control, TkControlKind::Frame, "STATIC", {}, 0, WS_EX_STATICEDGE, x, y, width, height);
+    case 3: return CreateControl(control, TkControlKind::Frame, "STATIC", {}, WS_BORDER, 0, x, y, width, height);
     }
     return nullptr;
 }
@@ -218,11 +214,8 @@ void TkSetControlState(int control, intptr_t state)
         SendMessageA(record->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case TkControlKind::Image:
-    case TkControlKind::ImageButton:
-        ShowImage(*record, reinterpret_cast<HANDLE>(state));
-        break;
-    default:
-        break;
+    case TkControlKind::ImageButton: ShowImage(*record, reinterpret_cast<HANDLE>(state)); break;
+    default: break;
     }
 }
 
@@ -242,7 +235,8 @@ void TkSetControlColor(int control, int which, int32_t colour)
     const int32_t value = colour == -1 ? -1 : (colour & 0xFFFFFF);
     // The probe hands the swatch its colour on every drag step; the same colour again needs no new brush and no
     // repaint.
-    if ((which == TkTextColour && record->textColour == value) || (which == TkBackColour && record->backColour == value))
+    if ((which == TkTextColour && record->textColour == value) ||
+        (which == TkBackColour && record->backColour == value))
         return;
     if (which == TkTextColour) {
         record->textColour = value;

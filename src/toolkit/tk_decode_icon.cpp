@@ -93,9 +93,8 @@ std::optional<TkIconImage> TkFindIconImage(const uint8_t* data, size_t length)
         return std::nullopt;
     }
     const uint8_t* image = data + found.offset;
-    const bool measured = TkHasPngSignature(image, found.size)
-                              ? MeasurePngImage(image, found.size, found)
-                              : MeasureBitmapImage(image, found.size, found);
+    const bool measured = TkHasPngSignature(image, found.size) ? MeasurePngImage(image, found.size, found)
+                                                               : MeasureBitmapImage(image, found.size, found);
     if (!measured) {
         return std::nullopt;
     }

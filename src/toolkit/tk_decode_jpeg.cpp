@@ -32,7 +32,9 @@ void TreatWarningsAsErrors(j_common_ptr info, int level)
     }
 }
 
-void StayQuiet(j_common_ptr) {}
+void StayQuiet(j_common_ptr)
+{
+}
 
 void LimitScans(j_common_ptr info)
 {

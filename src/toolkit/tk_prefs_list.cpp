@@ -67,9 +67,8 @@ TkPrefsEntry ParseLine(std::string_view line)
 // Index of the first group header, or the size of the list: the ungrouped part, the only one the program uses.
 size_t UngroupedCount(const std::vector<TkPrefsEntry>& entries)
 {
-    const auto group = std::find_if(entries.begin(), entries.end(), [](const TkPrefsEntry& entry) {
-        return entry.kind == TkPrefsEntry::Kind::Group;
-    });
+    const auto group = std::find_if(entries.begin(), entries.end(),
+                                    [](const TkPrefsEntry& entry) { return entry.kind == TkPrefsEntry::Kind::Group; });
     return static_cast<size_t>(group - entries.begin());
 }
 
@@ -147,15 +146,9 @@ std::string TkFormatPrefsText(const TkPrefsList& list)
     out.reserve(size);
     for (const TkPrefsEntry& entry : list.entries) {
         switch (entry.kind) {
-        case TkPrefsEntry::Kind::Key:
-            out.append(entry.key).append(" = ").append(entry.value);
-            break;
-        case TkPrefsEntry::Kind::Comment:
-            out.append(";").append(entry.text);
-            break;
-        case TkPrefsEntry::Kind::Group:
-            out.append("[").append(entry.text).append("]");
-            break;
+        case TkPrefsEntry::Kind::Key: out.append(entry.key).append(" = ").append(entry.value); break;
+        case TkPrefsEntry::Kind::Comment: out.append(";").append(entry.text); break;
+        case TkPrefsEntry::Kind::Group: out.append("[").append(entry.text).append("]"); break;
         }
         out.append("\r\n");
     }

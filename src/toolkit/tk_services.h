@@ -62,8 +62,8 @@ void TkInstallFaultHandler(TkFaultProcedure procedure);
 void TkRemoveFaultHandler();
 
 uint32_t TkFaultCode();
-uint64_t TkFaultAddress();       // the full code address of this 64-bit build
-uint64_t TkFaultAccessTarget();  // the data address of an invalid memory access, else 0
+uint64_t TkFaultAddress();      // the full code address of this 64-bit build
+uint64_t TkFaultAccessTarget(); // the data address of an invalid memory access, else 0
 std::string TkFaultMessage();
 std::string TkFaultModule();
 int32_t TkFaultLine();

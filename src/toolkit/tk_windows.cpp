@@ -143,15 +143,9 @@ void TkSetWindowState(int window, int state)
     if (!handle)
         return;
     switch (state) {
-    case TkStateNormal:
-        ShowWindow(handle, SW_RESTORE);
-        break;
-    case TkStateMaximised:
-        ShowWindow(handle, SW_MAXIMIZE);
-        break;
-    case TkStateMinimised:
-        ShowWindow(handle, SW_MINIMIZE);
-        break;
+    case TkStateNormal: ShowWindow(handle, SW_RESTORE); break;
+    case TkStateMaximised: ShowWindow(handle, SW_MAXIMIZE); break;
+    case TkStateMinimised: ShowWindow(handle, SW_MINIMIZE); break;
     }
 }
 

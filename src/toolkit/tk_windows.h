@@ -36,8 +36,8 @@ constexpr int TkControlKey = 0x20000;
 constexpr int TkAltKey = 0x40000;
 
 // Style bits of TkTextControl.
-constexpr uint32_t TkTextNotify = 0x100;     // SS_NOTIFY: a click produces EventControl
-constexpr uint32_t TkTextRight = 0x002;      // SS_RIGHT
+constexpr uint32_t TkTextNotify = 0x100; // SS_NOTIFY: a click produces EventControl
+constexpr uint32_t TkTextRight = 0x002;  // SS_RIGHT
 
 // Which colour TkSetControlColor sets.
 constexpr int TkTextColour = 1;
@@ -59,11 +59,13 @@ constexpr int EventActivateWindow = 0x3330;
 constexpr int EventMoveWindow = 0x3336;
 constexpr int EventSizeWindow = 0x3337;
 
-// --- Start and end ----------------------------------------------------------------------------------------------------
+// --- Start and end
+// ----------------------------------------------------------------------------------------------------
 void TkStartup();
 void TkShutdown();
 
-// --- Windows ----------------------------------------------------------------------------------------------------------
+// --- Windows
+// ----------------------------------------------------------------------------------------------------------
 HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std::string_view title, uint32_t flags);
 void TkCloseWindow(int window);
 void TkHideWindow(int window, int hidden);
@@ -91,10 +93,12 @@ void TkMenuSeparator();
 void TkSetMenuItemMark(int menu, int item, int mark);
 int TkMenuItemMark(int menu, int item);
 
-// --- Keyboard shortcuts ------------------------------------------------------------------------------------------------
+// --- Keyboard shortcuts
+// ------------------------------------------------------------------------------------------------
 void TkAddShortcut(int window, int shortcut, int eventId);
 
-// --- Controls ----------------------------------------------------------------------------------------------------------
+// --- Controls
+// ----------------------------------------------------------------------------------------------------------
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style);
 HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE image);
 HWND TkImageButton(int control, int x, int y, int width, int height, HANDLE image);
@@ -121,12 +125,14 @@ void TkClipControlSiblings(int control);
 void TkRaiseControl(int control);
 HWND TkControlHandle(int control);
 
-// --- Events ------------------------------------------------------------------------------------------------------------
+// --- Events
+// ------------------------------------------------------------------------------------------------------------
 int TkWaitEvent();
 int TkEventWindow();
 int TkEventControl();
 int TkEventMenuItem();
 int TkEventType();
 
-// --- Message box -------------------------------------------------------------------------------------------------------
+// --- Message box
+// -------------------------------------------------------------------------------------------------------
 int TkMessageBox(std::string_view title, std::string_view text, uint32_t type);

@@ -27,10 +27,10 @@ struct ControlSpec {
     Kind kind;
     int x, y, w, h;
     const char* text;
-    uint32_t style;        // text controls: TkTextNotify, TkTextRight
-    int32_t back;          // -1: none
-    int32_t fore;          // -1: default
-    int AppState::*icon;   // icon buttons
+    uint32_t style;      // text controls: TkTextNotify, TkTextRight
+    int32_t back;        // -1: none
+    int32_t fore;        // -1: default
+    int AppState::*icon; // icon buttons
 };
 
 constexpr uint32_t Click = TkTextNotify;
@@ -246,9 +246,15 @@ void ShowRulerGeometry()
         int field;
         int value;
     } fields[] = {
-        {RulerWidthField, w},          {RulerHeightField, h},         {LeftEdgeTopField, x},
-        {LeftEdgeBottomField, x},      {RightEdgeTopField, x + w - 1}, {RightEdgeBottomField, x + w - 1},
-        {TopEdgeLeftField, y},         {TopEdgeRightField, y},        {BottomEdgeLeftField, y + h - 1},
+        {RulerWidthField, w},
+        {RulerHeightField, h},
+        {LeftEdgeTopField, x},
+        {LeftEdgeBottomField, x},
+        {RightEdgeTopField, x + w - 1},
+        {RightEdgeBottomField, x + w - 1},
+        {TopEdgeLeftField, y},
+        {TopEdgeRightField, y},
+        {BottomEdgeLeftField, y + h - 1},
         {BottomEdgeRightField, y + h - 1},
     };
     for (const auto& f : fields)

@@ -38,9 +38,9 @@ void BuildRulerWindow()
 {
     AppState& app = App();
     const Settings& settings = app.settings;
-    HWND window = TkOpenWindow(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY,
-                               settings.RulerWindowWidth, settings.RulerWindowHeight, "Lineal - Tessaro",
-                               RulerWindowFlags);
+    HWND window =
+        TkOpenWindow(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY, settings.RulerWindowWidth,
+                     settings.RulerWindowHeight, "Lineal - Tessaro", RulerWindowFlags);
     if (!window)
         return;
     TkSetWindowColor(RulerWindow, RulerGrey);

@@ -68,9 +68,15 @@ void ResizeRulerSide(int window, int side, int amount)
     int x = TkWindowX(window), y = TkWindowY(window);
     int width = TkWindowWidth(window), height = TkWindowHeight(window);
     switch (side) {
-    case SideTop: y -= amount; height += amount; break;
+    case SideTop:
+        y -= amount;
+        height += amount;
+        break;
     case SideBottom: height += amount; break;
-    case SideLeft: x -= amount; width += amount; break;
+    case SideLeft:
+        x -= amount;
+        width += amount;
+        break;
     case SideRight: width += amount; break;
     }
     TkResizeWindow(window, x, y, width, height);

@@ -66,9 +66,8 @@ protected:
     // A backdrop below the ruler and one pixel window of its own colour on each corner pixel.
     void LayCornerPixels()
     {
-        backdrop = std::make_unique<ColourWindow>("backdrop", Backdrop,
-                                                  RECT{Ruler.x - 40, Ruler.y - 40, Ruler.x + Ruler.w + 40,
-                                                       Ruler.y + Ruler.h + 40});
+        backdrop = std::make_unique<ColourWindow>(
+            "backdrop", Backdrop, RECT{Ruler.x - 40, Ruler.y - 40, Ruler.x + Ruler.w + 40, Ruler.y + Ruler.h + 40});
         for (const Corner& c : corners)
             pixels.push_back(std::make_unique<ColourWindow>(c.name, c.texts->colour, PixelRect(CornerPixel(Ruler, c))));
     }

@@ -51,8 +51,8 @@ TEST_F(CrashReportTest, ReportPutsOnlyTheFactsOnTheClipboardAndNoEndsWithCodeZer
     ASSERT_EQ(clipboard.rfind(ExpectedFactsStart, 0), 0u) << clipboard;
     ASSERT_GE(clipboard.size(), ExpectedFactsEnd.size());
     EXPECT_EQ(clipboard.substr(clipboard.size() - ExpectedFactsEnd.size()), ExpectedFactsEnd) << clipboard;
-    const std::string address = clipboard.substr(ExpectedFactsStart.size(),
-                                                 clipboard.size() - ExpectedFactsStart.size() - ExpectedFactsEnd.size());
+    const std::string address = clipboard.substr(
+        ExpectedFactsStart.size(), clipboard.size() - ExpectedFactsStart.size() - ExpectedFactsEnd.size());
     EXPECT_FALSE(address.empty());
     EXPECT_EQ(address.find_first_not_of("0123456789"), std::string::npos) << address;
 

@@ -133,7 +133,8 @@ std::string MessageBoxText(HWND box)
 
 void PressMessageBoxButton(HWND box, int buttonId)
 {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
 std::string ClipboardText()

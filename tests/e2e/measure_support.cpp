@@ -76,13 +76,13 @@ void WriteSettingsFile(const StartPlaces& places)
 {
     CreateDirectoryA((AppDataFolder() + "Tessaro").c_str(), nullptr);
     char text[512];
-    const int length = std::snprintf(
-        text, sizeof(text),
-        "ShowShortGuide = 0\r\nMainWindowOnTop = 1\r\nShowTooltips = %d\r\nMainWindowPosX = %d\r\n"
-        "MainWindowPosY = %d\r\nRulerWindowPosX = %d\r\nRulerWindowPosY = %d\r\nRulerWindowWidth = %d\r\n"
-        "RulerWindowHeight = %d\r\n",
-        places.tooltips ? 1 : 0, places.mainX, places.mainY, places.ruler.x, places.ruler.y, places.ruler.w,
-        places.ruler.h);
+    const int length =
+        std::snprintf(text, sizeof(text),
+                      "ShowShortGuide = 0\r\nMainWindowOnTop = 1\r\nShowTooltips = %d\r\nMainWindowPosX = %d\r\n"
+                      "MainWindowPosY = %d\r\nRulerWindowPosX = %d\r\nRulerWindowPosY = %d\r\nRulerWindowWidth = %d\r\n"
+                      "RulerWindowHeight = %d\r\n",
+                      places.tooltips ? 1 : 0, places.mainX, places.mainY, places.ruler.x, places.ruler.y,
+                      places.ruler.w, places.ruler.h);
     HANDLE file = CreateFileA(SettingsPath(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
@@ -157,8 +157,8 @@ RulerBox MeasuredProgram::PanelBox() const
     const RulerBox box{number(LeftEdgeTopField), number(TopEdgeLeftField), number(RulerWidthField),
                        number(RulerHeightField)};
     // The right and bottom edges are shown inclusively.
-    const bool consistent = number(RightEdgeTopField) == box.x + box.w - 1 &&
-                            number(BottomEdgeLeftField) == box.y + box.h - 1;
+    const bool consistent =
+        number(RightEdgeTopField) == box.x + box.w - 1 && number(BottomEdgeLeftField) == box.y + box.h - 1;
     return same && consistent ? box : RulerBox{-99999, -99999, 0, 0};
 }
 
@@ -169,8 +169,8 @@ std::string MeasuredProgram::PanelTexts() const
         const char* name;
         int control;
     } fields[] = {
-        {"left", LeftEdgeTopField},     {"left2", LeftEdgeBottomField}, {"right", RightEdgeTopField},
-        {"right2", RightEdgeBottomField}, {"top", TopEdgeLeftField},    {"top2", TopEdgeRightField},
+        {"left", LeftEdgeTopField},       {"left2", LeftEdgeBottomField},    {"right", RightEdgeTopField},
+        {"right2", RightEdgeBottomField}, {"top", TopEdgeLeftField},         {"top2", TopEdgeRightField},
         {"bottom", BottomEdgeLeftField},  {"bottom2", BottomEdgeRightField}, {"W", RulerWidthField},
         {"H", RulerHeightField},
     };
@@ -243,8 +243,8 @@ bool MeasuredProgram::InMoveSizeLoop() const
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) &&
-           (info.flags & GUI_INMOVESIZE) && info.hwndMoveSize == rulerWindow;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) && (info.flags & GUI_INMOVESIZE) &&
+           info.hwndMoveSize == rulerWindow;
 }
 
 int MeasuredProgram::OptionCheck(int control) const
@@ -318,8 +318,7 @@ int ScreenHeight()
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
-ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost,
-                           const std::string& name)
+ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost, const std::string& name)
     : className(name), colour(colour)
 {
     static int count = 0;

@@ -75,8 +75,8 @@ TEST_P(RulerNudgeTest, EachStepMovesOneSideByOnePixel)
             program.ClickControl(n.button);
         else
             TypeKey(n.key, n.modifier);
-        EXPECT_TRUE(WaitUntil(
-            [&] { return program.RulerWindowBox() == expected && program.PanelAgrees(expected); }, StepTimeout))
+        EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == expected && program.PanelAgrees(expected); },
+                              StepTimeout))
             << "from " << Describe(before) << " expected " << Describe(expected) << ": " << program.PanelTexts();
     }
 }

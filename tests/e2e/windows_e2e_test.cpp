@@ -13,10 +13,7 @@ namespace {
 class WindowsAtStartTest : public ProgramTest {
 protected:
     // The guide opens last; once the program takes input, it stands complete.
-    HWND WaitForGuide()
-    {
-        return WaitUntilTakingInput() ? ShortGuideOf(program.processId) : nullptr;
-    }
+    HWND WaitForGuide() { return WaitUntilTakingInput() ? ShortGuideOf(program.processId) : nullptr; }
 };
 
 LONG_PTR StyleOf(HWND window)

@@ -8,15 +8,25 @@ TEST(RulerHit, ZonesAreFifteenPixelsLeftAndTopFourteenRightAndBottom)
         int x, y, w, h;
         RulerHit hit;
     } cases[] = {
-        {14, 14, 300, 150, HitTopLeft},      {15, 14, 300, 150, HitTop},          {15, 15, 300, 150, HitCaption},
-        {285, 75, 300, 150, HitCaption},     {286, 75, 300, 150, HitRight},       {299, 0, 300, 150, HitTopRight},
-        {299, 149, 300, 150, HitBottomRight}, {0, 136, 300, 150, HitBottomLeft},  {100, 136, 300, 150, HitBottom},
-        {100, 135, 300, 150, HitCaption},    {0, 75, 300, 150, HitLeft},
+        {14, 14, 300, 150, HitTopLeft},
+        {15, 14, 300, 150, HitTop},
+        {15, 15, 300, 150, HitCaption},
+        {285, 75, 300, 150, HitCaption},
+        {286, 75, 300, 150, HitRight},
+        {299, 0, 300, 150, HitTopRight},
+        {299, 149, 300, 150, HitBottomRight},
+        {0, 136, 300, 150, HitBottomLeft},
+        {100, 136, 300, 150, HitBottom},
+        {100, 135, 300, 150, HitCaption},
+        {0, 75, 300, 150, HitLeft},
         // In a narrow ruler the left and top zones win, as they are tested first.
-        {14, 75, 25, 150, HitLeft},          {20, 75, 25, 150, HitRight},         {12, 12, 25, 25, HitTopLeft},
+        {14, 75, 25, 150, HitLeft},
+        {20, 75, 25, 150, HitRight},
+        {12, 12, 25, 25, HitTopLeft},
         {20, 12, 25, 25, HitTopRight},
         // ...except that the bottom-right corner is tested before the bottom-left one.
-        {12, 20, 25, 25, HitBottomRight},    {5, 20, 25, 25, HitBottomLeft},
+        {12, 20, 25, 25, HitBottomRight},
+        {5, 20, 25, 25, HitBottomLeft},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "press at " << c.x << "," << c.y << " in " << c.w << "x" << c.h);

@@ -372,24 +372,12 @@ TEST(ButtonIcon, EachGlyphPointsTheWayItsButtonActs)
             }
         }
         switch (c.glyph) {
-        case Glyph::Up:
-            EXPECT_GT(upper, lower);
-            break;
-        case Glyph::Down:
-            EXPECT_GT(lower, upper);
-            break;
-        case Glyph::Left:
-            EXPECT_GT(leftHalf, rightHalf);
-            break;
-        case Glyph::Right:
-            EXPECT_GT(rightHalf, leftHalf);
-            break;
-        case Glyph::Plus:
-            EXPECT_GT(outsideMiddleRows, 255 * 8) << "no upright bar";
-            break;
-        case Glyph::Minus:
-            EXPECT_EQ(outsideMiddleRows, 0) << "ink above or below the bar";
-            break;
+        case Glyph::Up: EXPECT_GT(upper, lower); break;
+        case Glyph::Down: EXPECT_GT(lower, upper); break;
+        case Glyph::Left: EXPECT_GT(leftHalf, rightHalf); break;
+        case Glyph::Right: EXPECT_GT(rightHalf, leftHalf); break;
+        case Glyph::Plus: EXPECT_GT(outsideMiddleRows, 255 * 8) << "no upright bar"; break;
+        case Glyph::Minus: EXPECT_EQ(outsideMiddleRows, 0) << "ink above or below the bar"; break;
         }
     }
 }

@@ -71,20 +71,15 @@ std::string RandomCase(std::mt19937& rng, std::string_view key)
 std::string RandomValue(std::mt19937& rng)
 {
     switch (Pick(rng, 7)) {
-    case 0:
-        return TkIntToText(static_cast<int32_t>(rng()));
-    case 1:
-        return "$" + RandomText(rng, 1 + Pick(rng, 8), "0123456789abcdefABCDEF");
-    case 2:
-        return "%" + RandomText(rng, 1 + Pick(rng, 40), "01");
-    case 3:
-        return PickOf(rng, {"-", "+", ""}) + RandomText(rng, 30, "0123456789");
+    case 0: return TkIntToText(static_cast<int32_t>(rng()));
+    case 1: return "$" + RandomText(rng, 1 + Pick(rng, 8), "0123456789abcdefABCDEF");
+    case 2: return "%" + RandomText(rng, 1 + Pick(rng, 40), "01");
+    case 3: return PickOf(rng, {"-", "+", ""}) + RandomText(rng, 30, "0123456789");
     case 4:
-        return RandomText(rng, 1 + Pick(rng, 4), "0123456789") + PickOf(rng, {"px", " = 3", "\t;x", "\0"sv, "\x80\xFF"});
-    case 5:
-        return "";
-    default:
-        return RandomText(rng, Pick(rng, 12), "\0\x01\x7F\x80\xA0\xFF=;[]$%- \tzZ"sv);
+        return RandomText(rng, 1 + Pick(rng, 4), "0123456789") +
+               PickOf(rng, {"px", " = 3", "\t;x", "\0"sv, "\x80\xFF"});
+    case 5: return "";
+    default: return RandomText(rng, Pick(rng, 12), "\0\x01\x7F\x80\xA0\xFF=;[]$%- \tzZ"sv);
     }
 }
 
@@ -94,16 +89,11 @@ std::string RandomLine(std::mt19937& rng, bool allowGroup)
     const std::string indent = RandomText(rng, Pick(rng, 3), " \t");
     const std::string_view key = kSettingsKeys[Pick(rng, std::size(kSettingsKeys))];
     switch (Pick(rng, allowGroup ? 8 : 7)) {
-    case 0:
-        return indent + ";" + RandomValue(rng);
-    case 1:
-        return indent + RandomCase(rng, key);
-    case 2:
-        return indent + "Unused" + RandomText(rng, 3, "0123456789") + " = " + RandomValue(rng);
-    case 3:
-        return indent + "=" + RandomValue(rng);
-    case 7:
-        return indent + "[" + RandomText(rng, Pick(rng, 6), "abc]\0"sv);
+    case 0: return indent + ";" + RandomValue(rng);
+    case 1: return indent + RandomCase(rng, key);
+    case 2: return indent + "Unused" + RandomText(rng, 3, "0123456789") + " = " + RandomValue(rng);
+    case 3: return indent + "=" + RandomValue(rng);
+    case 7: return indent + "[" + RandomText(rng, Pick(rng, 6), "abc]\0"sv);
     default:
         return indent + RandomCase(rng, key) + RandomText(rng, Pick(rng, 3), " \t") + "=" +
                RandomText(rng, Pick(rng, 3), " \t") + RandomValue(rng);

@@ -24,9 +24,10 @@ std::string WriteSettings(const Settings& settings)
     return TkFormatPrefsText(list);
 }
 
-const std::string DefaultFile = "ShowShortGuide = 1\r\nMainWindowOnTop = 1\r\nShowTooltips = 1\r\nMainWindowPosX = 500\r\n"
-                                "MainWindowPosY = 10\r\nRulerWindowPosX = 100\r\nRulerWindowPosY = 10\r\n"
-                                "RulerWindowWidth = 300\r\nRulerWindowHeight = 150\r\n";
+const std::string DefaultFile =
+    "ShowShortGuide = 1\r\nMainWindowOnTop = 1\r\nShowTooltips = 1\r\nMainWindowPosX = 500\r\n"
+    "MainWindowPosY = 10\r\nRulerWindowPosX = 100\r\nRulerWindowPosY = 10\r\n"
+    "RulerWindowWidth = 300\r\nRulerWindowHeight = 150\r\n";
 
 } // namespace
 
@@ -50,8 +51,8 @@ TEST(Settings, HandEditedValuesAreReadByTheFileRules)
         {"digits before a unit", "RulerWindowWidth = 12px", 12, 1, 1, 500},
         {"empty value", "RulerWindowWidth =", 0, 1, 1, 500},
         {"negative position", "MainWindowPosX = -1280", 300, 1, 1, -1280},
-        {"a group header hides all keys below", "[Tessaro]\r\nRulerWindowWidth = 640\r\nShowTooltips = 0\r\n", 300, 1, 1,
-         500},
+        {"a group header hides all keys below", "[Tessaro]\r\nRulerWindowWidth = 640\r\nShowTooltips = 0\r\n", 300, 1,
+         1, 500},
         {"first of two wins", "RulerWindowWidth = 640\nrulerwindowwidth = 10\n", 640, 1, 1, 500},
         {"30-digit number cut to 32 bits", "RulerWindowWidth = 123456789012345678901234567890", 1312754386, 1, 1, 500},
     };

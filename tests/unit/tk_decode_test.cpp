@@ -72,7 +72,8 @@ Bytes MakeBmp(const BmpLayout& layout)
     Put(out, offset + static_cast<uint32_t>(stride * rows), 4);
     Put(out, 0, 4);
     Put(out, offset, 4);
-    for (uint32_t field : {layout.headerSize, static_cast<uint32_t>(layout.width), static_cast<uint32_t>(layout.height)}) {
+    for (uint32_t field :
+         {layout.headerSize, static_cast<uint32_t>(layout.width), static_cast<uint32_t>(layout.height)}) {
         Put(out, field, 4);
     }
     Put(out, 1, 2);
@@ -215,10 +216,22 @@ TEST(TkDecoders, FilesOfOtherWritersDecodeToTheirPixels)
         std::vector<Probe> probes;
     };
     const Case cases[] = {
-        {"odd-5x3.bmp", TkDecodeBmp, 5, 3, 24, 24, 0,
+        {"odd-5x3.bmp",
+         TkDecodeBmp,
+         5,
+         3,
+         24,
+         24,
+         0,
          {{0, 0, {0, 0, 255, -1}}, {4, 0, {0, 255, 0, -1}}, {0, 2, {255, 0, 0, -1}}, {4, 2, {3, 2, 1, -1}}}},
         {"alpha-3x2.bmp", TkDecodeBmp, 3, 2, 32, 32, 0, {{0, 0, {0, 0, 255, 255}}, {1, 0, {0, 255, 0, 127}}}},
-        {"rgb-3x2.png", TkDecodePng, 3, 2, 24, 24, 0,
+        {"rgb-3x2.png",
+         TkDecodePng,
+         3,
+         2,
+         24,
+         24,
+         0,
          {{0, 0, {0, 0, 255, -1}}, {2, 0, {255, 0, 0, -1}}, {0, 1, {255, 255, 255, -1}}, {2, 1, {30, 20, 10, -1}}}},
         {"tiny-rgba.png", TkDecodePng, 4, 2, 32, 32, 0, {{3, 0, {255, 255, 255, 127}}, {2, 1, {30, 20, 10, 255}}}},
         // A palette with a transparency chunk has no alpha channel, yet must keep its transparent entry.
@@ -260,8 +273,12 @@ TEST(TkDecodePng, SidesOver32767AndPixelsOverTheBudgetAreRefused)
         bool decodes;
     };
     const Case cases[] = {
-        {32767, 1, 8, true}, {1, 32767, 8, true}, {32768, 1, 8, false}, {1, 32768, 8, false},
-        {0, 1, 8, false},    {0x80000000u, 1, 8, false},
+        {32767, 1, 8, true},
+        {1, 32767, 8, true},
+        {32768, 1, 8, false},
+        {1, 32768, 8, false},
+        {0, 1, 8, false},
+        {0x80000000u, 1, 8, false},
         // 8193 squared is just over the budget: a valid 30 KB file that would decode into 200 MB.
         {8193, 8193, 1, false},
     };
@@ -346,12 +363,13 @@ TEST(TkDecoders, DataCutShortAtAnyLengthFailsCleanly)
 // The fuzzers start from these seeds; a seed that no longer decodes leaves its decoder's deeper code unexplored.
 TEST(TkDecoders, EverySeedOfTheFuzzCorporaDecodes)
 {
-    const std::pair<const char*, Decoder> corpora[] = {
-        {"bmp_decoder", TkDecodeBmp}, {"icon_decoder", FindIcon}, {"png_decoder", TkDecodePng},
-        {"jpeg_decoder", TkDecodeJpeg}};
+    const std::pair<const char*, Decoder> corpora[] = {{"bmp_decoder", TkDecodeBmp},
+                                                       {"icon_decoder", FindIcon},
+                                                       {"png_decoder", TkDecodePng},
+                                                       {"jpeg_decoder", TkDecodeJpeg}};
     for (const auto& [folder, decode] : corpora) {
-        for (const auto& seed : std::filesystem::directory_iterator(std::filesystem::path(TESSARO_FUZZ_CORPUS_DIR) /
-                                                                    folder)) {
+        for (const auto& seed :
+             std::filesystem::directory_iterator(std::filesystem::path(TESSARO_FUZZ_CORPUS_DIR) / folder)) {
             const Bytes data = ReadFile(seed.path());
             EXPECT_TRUE(decode(data.data(), data.size())) << seed.path();
         }

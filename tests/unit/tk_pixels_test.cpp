@@ -182,7 +182,11 @@ TEST(TkPixels, WriteModesFollowTheirIntegerFormulasExactly)
         {"onto transparent takes the source", 32, {50, 60, 70, 0}, TkRGBA(1, 2, 3, 100), Blend, {3, 2, 1, 100}},
         {"black onto transparent is opaque black", 32, {0, 0, 0, 0}, TkRGBA(0, 0, 0, 255), Blend, {0, 0, 0, 255}},
         {"general case", 32, {100, 100, 100, 128}, TkRGBA(200, 200, 200, 64), Blend, {140, 140, 140, 159}},
-        {"blended alpha only", 32, {100, 100, 100, 128}, TkRGBA(200, 200, 200, 64), Blend | AlphaOnly,
+        {"blended alpha only",
+         32,
+         {100, 100, 100, 128},
+         TkRGBA(200, 200, 200, 64),
+         Blend | AlphaOnly,
          {100, 100, 100, 159}},
     };
     for (const Case& c : cases) {
@@ -252,7 +256,10 @@ TEST(TkPixels, MaskCarriesTheColourByCoverage)
         Bgra target, full, partial;
     };
     const Case cases[] = {
-        {"blend onto transparent", TkModeAlphaBlend | TkModeTransparentText, {0, 0, 0, 0}, {0, 0, 0, 255},
+        {"blend onto transparent",
+         TkModeAlphaBlend | TkModeTransparentText,
+         {0, 0, 0, 0},
+         {0, 0, 0, 255},
          {0, 0, 0, 130}},
         {"blend onto opaque white", TkModeAlphaBlend, {255, 255, 255, 255}, {0, 0, 0, 255}, {125, 125, 125, 255}},
         {"plain", TkModeDefault, {255, 255, 255, 7}, {0, 0, 0, 255}, {125, 125, 125, 133}},

@@ -76,7 +76,13 @@ TEST(TkParsePrefsText, HandEditedFilesReadAsTheSettingsLoaderExpects)
         {"equals inside value", "RulerWindowWidth = 5 = 6\r\n", "RulerWindowWidth", "300", "5 = 6", 5},
         {"negative", "MainWindowPosX = -1920\r\n", "MainWindowPosX", "500", "-1920", -1920},
         {"NUL before the key", "A = \0\r\nRulerWindowWidth = 640"sv, "RulerWindowWidth", "300", "640", 640},
-        {"NUL inside value", "RulerWindowWidth = 6\0" "4\r\n"sv, "RulerWindowWidth", "300", "6\0" "4"sv, 6},
+        {"NUL inside value",
+         "RulerWindowWidth = 6\0"
+         "4\r\n"sv,
+         "RulerWindowWidth", "300",
+         "6\0"
+         "4"sv,
+         6},
         {"empty file", "", "RulerWindowWidth", "300", "300", 300},
     };
     for (const Case& c : cases) {
@@ -161,8 +167,8 @@ TEST(TkFormatPrefsText, DefaultSettingsFileHasExactBytesWithoutMark)
 {
     TkPrefsList list;
     const std::pair<std::string_view, int64_t> settings[] = {
-        {"ShowShortGuide", 1},  {"MainWindowOnTop", 1},  {"ShowTooltips", 1},
-        {"MainWindowPosX", 500}, {"MainWindowPosY", 10}, {"RulerWindowPosX", 100},
+        {"ShowShortGuide", 1},   {"MainWindowOnTop", 1},    {"ShowTooltips", 1},
+        {"MainWindowPosX", 500}, {"MainWindowPosY", 10},    {"RulerWindowPosX", 100},
         {"RulerWindowPosY", 10}, {"RulerWindowWidth", 300}, {"RulerWindowHeight", 150},
     };
     for (const auto& [key, value] : settings) {
@@ -188,9 +194,9 @@ TEST(TkFormatPrefsText, CommentsAndGroupsGetTheirMarkersBack)
 TEST(TkFormatPrefsText, WrittenValuesReadBackUnchangedIncludingNegatives)
 {
     const std::pair<std::string_view, int64_t> settings[] = {
-        {"ShowShortGuide", 0},           {"MainWindowOnTop", -1},     {"ShowTooltips", 2},
-        {"MainWindowPosX", -1920},       {"MainWindowPosY", -8},      {"RulerWindowPosX", INT32_MIN},
-        {"RulerWindowPosY", INT32_MAX},  {"RulerWindowWidth", 0},     {"RulerWindowHeight", -150},
+        {"ShowShortGuide", 0},          {"MainWindowOnTop", -1}, {"ShowTooltips", 2},
+        {"MainWindowPosX", -1920},      {"MainWindowPosY", -8},  {"RulerWindowPosX", INT32_MIN},
+        {"RulerWindowPosY", INT32_MAX}, {"RulerWindowWidth", 0}, {"RulerWindowHeight", -150},
     };
     TkPrefsList written;
     for (const auto& [key, value] : settings) {

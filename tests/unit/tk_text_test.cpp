@@ -20,11 +20,32 @@ TEST(TkTextToInt, ReadsEveryNotationAndStopsAtTheFirstForeignCharacter)
         int64_t expected;
     };
     const Case cases[] = {
-        {" -12abc", -12}, {"$1F", 31},  {"$1f", 31},   {"%101", 5},  {"%1012", 5}, {"abc", 0},
-        {"", 0},          {"12px", 12}, {"007", 7},    {"-$10", -16}, {"-%11", -3}, {"\t \t+42", 42},
-        {"-", 0},         {"+", 0},     {"$", 0},      {"$G1", 0},   {"%2", 0},    {"- 5", 0},
-        {"--5", 0},       {"1 2", 1},   {"\r5", 0},    {"1\0" "2"sv, 1},
-        {"9223372036854775807", INT64_MAX},             {"-9223372036854775808", INT64_MIN},
+        {" -12abc", -12},
+        {"$1F", 31},
+        {"$1f", 31},
+        {"%101", 5},
+        {"%1012", 5},
+        {"abc", 0},
+        {"", 0},
+        {"12px", 12},
+        {"007", 7},
+        {"-$10", -16},
+        {"-%11", -3},
+        {"\t \t+42", 42},
+        {"-", 0},
+        {"+", 0},
+        {"$", 0},
+        {"$G1", 0},
+        {"%2", 0},
+        {"- 5", 0},
+        {"--5", 0},
+        {"1 2", 1},
+        {"\r5", 0},
+        {"1\0"
+         "2"sv,
+         1},
+        {"9223372036854775807", INT64_MAX},
+        {"-9223372036854775808", INT64_MIN},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text));
@@ -76,7 +97,11 @@ TEST(TkIntToText, ExtremesAndSignsSurviveTheRoundTripThroughTextToInt)
         std::string_view text;
     };
     const Case cases[] = {
-        {0, "0"}, {-1, "-1"}, {1000, "1000"}, {-1920, "-1920"}, {INT32_MIN, "-2147483648"},
+        {0, "0"},
+        {-1, "-1"},
+        {1000, "1000"},
+        {-1920, "-1920"},
+        {INT32_MIN, "-2147483648"},
         {INT64_MAX, "9223372036854775807"},
         {INT64_MIN, "-9223372036854775808"},
     };
@@ -94,7 +119,11 @@ TEST(TkIntToHex, NegativeValuesAreShownAsUnsignedSixtyFourBit)
         std::string_view text;
     };
     const Case cases[] = {
-        {0, "0"}, {255, "FF"}, {0x10, "10"}, {0xABCDEF, "ABCDEF"}, {-1, "FFFFFFFFFFFFFFFF"},
+        {0, "0"},
+        {255, "FF"},
+        {0x10, "10"},
+        {0xABCDEF, "ABCDEF"},
+        {-1, "FFFFFFFFFFFFFFFF"},
         {INT64_MIN, "8000000000000000"},
     };
     for (const Case& c : cases) {
@@ -112,8 +141,8 @@ TEST(TkPadLeft, LongTextKeepsItsFirstCharactersAndNonPositiveWidthIsEmpty)
         std::string_view expected;
     };
     const Case cases[] = {
-        {"F", 2, '0', "0F"},   {"ABC", 2, '0', "AB"}, {"AB", 2, '0', "AB"}, {"", 3, ' ', "   "},
-        {"AB", 0, '0', ""},    {"AB", -5, '0', ""},   {"7", 4, '*', "***7"},
+        {"F", 2, '0', "0F"}, {"ABC", 2, '0', "AB"}, {"AB", 2, '0', "AB"},  {"", 3, ' ', "   "},
+        {"AB", 0, '0', ""},  {"AB", -5, '0', ""},   {"7", 4, '*', "***7"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " width " + std::to_string(c.width));
@@ -161,8 +190,16 @@ TEST(TkTruncToInt, RoundsTowardZeroAndSaturatesWhereTheCastWouldBeUndefined)
         int64_t expected;
     };
     const Case cases[] = {
-        {2.9, 2},           {-2.9, -2},          {0.5, 0},          {-0.5, 0},          {-0.0, 0},
-        {std::nan(""), 0},  {1e300, INT64_MAX},  {-1e300, INT64_MIN}, {kInf, INT64_MAX}, {-kInf, INT64_MIN},
+        {2.9, 2},
+        {-2.9, -2},
+        {0.5, 0},
+        {-0.5, 0},
+        {-0.0, 0},
+        {std::nan(""), 0},
+        {1e300, INT64_MAX},
+        {-1e300, INT64_MIN},
+        {kInf, INT64_MAX},
+        {-kInf, INT64_MIN},
         {9223372036854775808.0, INT64_MAX},
         {-9223372036854775808.0, INT64_MIN},
         {9223372036854774784.0, 9223372036854774784},

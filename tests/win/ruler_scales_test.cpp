@@ -75,9 +75,10 @@ TEST_F(RulerScalesTest, TicksAreOpaqueBlackAndEverythingElseTransparent)
         int x, y;
         bool opaque;
     } cases[] = {
-        {0, 0, false},  {4, 2, true},  {4, 3, false}, {9, 5, true},  {9, 6, false},
-        {49, 14, true}, {48, 0, false}, {50, 0, false}, {294, 2, true}, {294, 3, false},
-        {299, 14, true}, // 300 is a multiple of 50: the last pixel carries a full tick
+        {0, 0, false},  {4, 2, true},   {4, 3, false},  {9, 5, true},    {9, 6, false},   {49, 14, true},
+        {48, 0, false}, {50, 0, false}, {294, 2, true}, {294, 3, false}, {299, 14, true}, // 300 is a multiple of 50:
+                                                                                          // the last pixel carries a
+                                                                                          // full tick
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "top scale pixel " << c.x << "," << c.y);
@@ -93,8 +94,8 @@ TEST_F(RulerScalesTest, NumbersStandInTheirCellsAndNowhereElse)
     struct Case {
         const char* what;
         int image;
-        RECT numberCell;  // where the digits of 50 must leave ink
-        RECT quietArea;   // between ticks, where nothing may be drawn
+        RECT numberCell; // where the digits of 50 must leave ink
+        RECT quietArea;  // between ticks, where nothing may be drawn
     } cases[] = {
         // Horizontal numbers start two pixels after their tick: at x 51, 6 below the top edge.
         {"top", app.TopScaleBitmap, {51, 6, 70, 14}, {10, 6, 48, 14}},

@@ -56,8 +56,8 @@ TEST_F(RulerWindowTest, PeepholeShowsAboveTheScalesAtEveryCorner)
 TEST_F(RulerWindowTest, KeepsItsPixelSizeWhenTheDisplayScaleChanges)
 {
     SIZE proposed{0, 0};
-    const LRESULT answer = SendMessageA(TkWindowHandle(RulerWindow), WM_GETDPISCALEDSIZE, 144,
-                                        reinterpret_cast<LPARAM>(&proposed));
+    const LRESULT answer =
+        SendMessageA(TkWindowHandle(RulerWindow), WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&proposed));
     EXPECT_EQ(answer, TRUE);
     EXPECT_EQ(proposed.cx, 300);
     EXPECT_EQ(proposed.cy, 150);

@@ -79,7 +79,7 @@ int RunFaultChild(const std::string& kind, const std::string& outFile)
         TkMarkLine(0);
         RaiseException(0xE06D7363, 0, 0, nullptr);
     }
-    return 3;  // reached only when no fault happened
+    return 3; // reached only when no fault happened
 }
 
 TEST(FaultHandler, NullPointerWriteIsCapturedWithTheMarkedLineAndEndsWithCodeZero)

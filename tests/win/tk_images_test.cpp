@@ -126,8 +126,10 @@ TEST_F(TkImagesTest, CaughtPicturesBecomeDibSectionsHoldingTheirPixels)
         Bgra expected;
     };
     const Case cases[] = {
-        {"odd-5x3.bmp", 5, 3, 24, 4, 2, {3, 2, 1, -1}},     {"alpha-3x2.bmp", 3, 2, 32, 1, 0, {0, 255, 0, 127}},
-        {"rgb-3x2.png", 3, 2, 24, 2, 1, {30, 20, 10, -1}}, {"tiny-rgba.png", 4, 2, 32, 3, 0, {255, 255, 255, 127}},
+        {"odd-5x3.bmp", 5, 3, 24, 4, 2, {3, 2, 1, -1}},
+        {"alpha-3x2.bmp", 3, 2, 32, 1, 0, {0, 255, 0, 127}},
+        {"rgb-3x2.png", 3, 2, 24, 2, 1, {30, 20, 10, -1}},
+        {"tiny-rgba.png", 4, 2, 32, 3, 0, {255, 255, 255, 127}},
         {"tiny-rgb.jpg", 16, 16, 24, 15, 15, {50, 100, 200, -1}},
     };
     for (const Case& c : cases) {
@@ -159,8 +161,10 @@ TEST_F(TkImagesTest, FailedDecodingLeavesTheNumberNamingNothing)
         size_t length;
     };
     const Case cases[] = {
-        {"BMP cut short", bmp.data(), bmp.size() - 1}, {"length shorter than the headers", bmp.data(), 20},
-        {"PNG cut short", png.data(), png.size() - 12}, {"no data", nullptr, 100},
+        {"BMP cut short", bmp.data(), bmp.size() - 1},
+        {"length shorter than the headers", bmp.data(), 20},
+        {"PNG cut short", png.data(), png.size() - 12},
+        {"no data", nullptr, 100},
         {"unknown format", "GIF89a", 6},
     };
     for (const Case& c : cases) {

@@ -39,7 +39,7 @@ TEST(PrefsFile, SavedFileHoldsExactlyTheWrittenLinesAndNoTemporaryIsLeft)
     ASSERT_NE(TkCreatePreferences(path), 0);
     TkWritePreference("ShowShortGuide", "1");
     TkWritePreference("MainWindowPosX", "-1280");
-    TkWritePreference("showshortguide", "0");  // same key in other letter case: replaced, not added
+    TkWritePreference("showshortguide", "0"); // same key in other letter case: replaced, not added
     EXPECT_NE(TkClosePreferences(), 0);
 
     EXPECT_EQ(ReadFileBytes(path), "ShowShortGuide = 0\r\nMainWindowPosX = -1280\r\n");
@@ -70,7 +70,7 @@ TEST(PrefsFile, CreateInMissingFolderFailsAndWritesNothing)
 {
     const std::string path = MakeTestFolder() + "no-such-folder\\Tessaro.prefs";
     EXPECT_EQ(TkCreatePreferences(path), 0);
-    TkWritePreference("ShowShortGuide", "1");  // no open file: ignored
+    TkWritePreference("ShowShortGuide", "1"); // no open file: ignored
     EXPECT_NE(TkClosePreferences(), 0);
     EXPECT_FALSE(Exists(path));
 }

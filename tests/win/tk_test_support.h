@@ -14,15 +14,9 @@
 
 // A fresh toolkit for every test; what a test leaves open is closed by the shutdown.
 class ToolkitTest : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        TkStartup();
-    }
-    void TearDown() override
-    {
-        TkShutdown();
-    }
+protected:
+    void SetUp() override { TkStartup(); }
+    void TearDown() override { TkShutdown(); }
 };
 
 struct SeenEvent {

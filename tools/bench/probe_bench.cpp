@@ -5,10 +5,10 @@
 #include <string>
 
 #include "bench_support.h"
-#include "program_windows.h"
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
+#include "program_windows.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
 
@@ -139,9 +139,8 @@ int main(int argc, char** argv)
                ReleaseDC(nullptr, screen);
            }));
     int flip = 0;
-    Report("  part: one field's text, changed", TimePart(parts, [&] {
-               TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151");
-           }));
+    Report("  part: one field's text, changed",
+           TimePart(parts, [&] { TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151"); }));
     Report("  part: one field's text, unchanged", TimePart(parts, [&] { TkSetControlText(RulerWidthField, "150"); }));
     Report("  part: reading one field's text", TimePart(parts, [&] { TkGetControlText(RulerWidthField); }));
 

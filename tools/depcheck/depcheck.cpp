@@ -28,9 +28,8 @@ int CheckPng(const char* path)
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
         return Fail(image.message);
     // Row 0: red, green, blue, half-transparent white; row 1: (10, 20, 30).
-    const unsigned char expected[8][4] = {{255, 0, 0, 255},   {0, 255, 0, 255},   {0, 0, 255, 255},
-                                          {255, 255, 255, 127}, {10, 20, 30, 255}, {10, 20, 30, 255},
-                                          {10, 20, 30, 255},  {10, 20, 30, 255}};
+    const unsigned char expected[8][4] = {{255, 0, 0, 255},  {0, 255, 0, 255},  {0, 0, 255, 255},  {255, 255, 255, 127},
+                                          {10, 20, 30, 255}, {10, 20, 30, 255}, {10, 20, 30, 255}, {10, 20, 30, 255}};
     if (image.width != 4 || image.height != 2)
         return Fail("PNG has the wrong size");
     for (int i = 0; i < 8; ++i)
