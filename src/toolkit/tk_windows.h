@@ -59,13 +59,11 @@ constexpr int EventActivateWindow = 0x3330;
 constexpr int EventMoveWindow = 0x3336;
 constexpr int EventSizeWindow = 0x3337;
 
-// --- Start and end
-// ----------------------------------------------------------------------------------------------------
+// --- Start and end ---------------------------------------------------------------------------------------------------
 void TkStartup();
 void TkShutdown();
 
-// --- Windows
-// ----------------------------------------------------------------------------------------------------------
+// --- Windows ---------------------------------------------------------------------------------------------------------
 HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std::string_view title, uint32_t flags);
 void TkCloseWindow(int window);
 void TkHideWindow(int window, int hidden);
@@ -93,12 +91,10 @@ void TkMenuSeparator();
 void TkSetMenuItemMark(int menu, int item, int mark);
 int TkMenuItemMark(int menu, int item);
 
-// --- Keyboard shortcuts
-// ------------------------------------------------------------------------------------------------
+// --- Keyboard shortcuts ----------------------------------------------------------------------------------------------
 void TkAddShortcut(int window, int shortcut, int eventId);
 
-// --- Controls
-// ----------------------------------------------------------------------------------------------------------
+// --- Controls --------------------------------------------------------------------------------------------------------
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style);
 HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE image);
 HWND TkImageButton(int control, int x, int y, int width, int height, HANDLE image);
@@ -125,14 +121,12 @@ void TkClipControlSiblings(int control);
 void TkRaiseControl(int control);
 HWND TkControlHandle(int control);
 
-// --- Events
-// ------------------------------------------------------------------------------------------------------------
+// --- Events ----------------------------------------------------------------------------------------------------------
 int TkWaitEvent();
 int TkEventWindow();
 int TkEventControl();
 int TkEventMenuItem();
 int TkEventType();
 
-// --- Message box
-// -------------------------------------------------------------------------------------------------------
+// --- Message box -----------------------------------------------------------------------------------------------------
 int TkMessageBox(std::string_view title, std::string_view text, uint32_t type);

@@ -89,7 +89,7 @@ protected:
     COLORREF SwatchColour() const
     {
         const POINT centre = program.ControlCentre(ColourSwatch);
-        return ScreenPixel(centre.x, centre.y);
+        return ScreenPixel(centre);
     }
 
     // The screen position of a pixel of the magnifier's picture.
@@ -312,8 +312,8 @@ TEST_F(CornerProbeTest, SwitchingTooltipsKeepsTheRulerAndClearsTheCorner)
 
     const HWND oldMain = program.MainWindowHandle();
     ASSERT_TRUE(program.ActivateMainWindow());
-    TypeKey('E', VK_MENU);
-    TypeKey('T');
+    PressKey('E', {VK_MENU});
+    PressKey('T');
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(oldMain); }, FieldTimeout)) << "the main window was not rebuilt";
     ASSERT_TRUE(program.FindWindowsAgain());
 

@@ -2,107 +2,17 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstring>
 
 #include "core/object_ids.h"
 
-namespace {
-
-struct ClassSearch {
-    DWORD processId;
-    const std::string* className; // null: any class
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<ClassSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[256] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == search->processId && (!search->className || *search->className == className))
-        search->found.push_back(window);
-    return TRUE;
-}
-
-struct TitleSearch {
-    DWORD processId;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTitleButNotMessageBox(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<TitleSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window))
-        return TRUE;
-    char text[256] = {}, className[256] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    GetClassNameA(window, className, sizeof(className));
-    if (std::string(text) == search->title && std::string(className) != "#32770") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-INPUT KeyInput(WORD key, bool release)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-    // The arrow keys are extended keys; without the flag they would arrive as the number pad's keys.
-    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT)
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    return input;
-}
-
-void Send(std::vector<INPUT> inputs)
-{
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void SendMouseButton(DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    Send({input});
-}
-
-// Moves the mouse as a hand does, with a motion event, and waits until the cursor stands there.
-void MoveMouseTo(POINT point)
-{
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // Absolute coordinates run from 0 to 65535 across the screen; the smallest value that lands on the pixel.
-    input.mi.dx = static_cast<LONG>((static_cast<long long>(point.x) * 65536 + width - 1) / width);
-    input.mi.dy = static_cast<LONG>((static_cast<long long>(point.y) * 65536 + height - 1) / height);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send({input});
-    WaitUntil(
-        [&] {
-            POINT now{};
-            GetCursorPos(&now);
-            return now.x == point.x && now.y == point.y;
-        },
-        std::chrono::seconds(2));
-}
-
-} // namespace
-
 HWND MainWindowOf(DWORD processId)
 {
-    TitleSearch search{processId, "Tessaro", nullptr};
-    EnumWindows(MatchTitleButNotMessageBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        if (IsWindowVisible(window) && WindowTitle(window) == "Tessaro" && WindowClass(window) != "#32770")
+            return window;
+    }
+    return nullptr;
 }
 
 HWND RulerWindowOf(DWORD processId)
@@ -124,22 +34,6 @@ HWND OpenMenuOf(DWORD processId)
     return nullptr;
 }
 
-std::string DescribeWindowsOf(DWORD processId)
-{
-    ClassSearch search{processId, nullptr, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    std::string text;
-    for (HWND window : search.found) {
-        if (!IsWindowVisible(window))
-            continue;
-        char title[256] = {}, className[256] = {};
-        GetWindowTextA(window, title, sizeof(title));
-        GetClassNameA(window, className, sizeof(className));
-        text += std::string(className) + " '" + title + "'\n";
-    }
-    return text;
-}
-
 bool InMenuMode(HWND window)
 {
     GUITHREADINFO info{};
@@ -147,13 +41,6 @@ bool InMenuMode(HWND window)
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
         return false;
     return (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
-}
-
-std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::string& className)
-{
-    ClassSearch search{processId, &className, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::string ControlText(HWND window, int control)
@@ -186,9 +73,7 @@ RECT ClientRectOnScreen(HWND window)
 
 RECT ControlRect(HWND window, int control)
 {
-    RECT rect = WindowRect(GetDlgItem(window, control));
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return RectInParent(GetDlgItem(window, control));
 }
 
 bool IsTopmost(HWND window)
@@ -213,29 +98,6 @@ bool BringToFront(HWND window)
 {
     SetForegroundWindow(window);
     return WaitUntil([&] { return GetForegroundWindow() == window; }, std::chrono::seconds(5));
-}
-
-void PressKey(WORD key, std::initializer_list<WORD> modifiers)
-{
-    std::vector<INPUT> inputs;
-    for (WORD modifier : modifiers)
-        inputs.push_back(KeyInput(modifier, false));
-    inputs.push_back(KeyInput(key, false));
-    inputs.push_back(KeyInput(key, true));
-    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier)
-        inputs.push_back(KeyInput(*modifier, true));
-    Send(inputs);
-}
-
-void TypeCharacter(wchar_t character)
-{
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wScan = character;
-    down.ki.dwFlags = KEYEVENTF_UNICODE;
-    INPUT up = down;
-    up.ki.dwFlags |= KEYEVENTF_KEYUP;
-    Send({down, up});
 }
 
 bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey)
@@ -264,29 +126,6 @@ bool CloseMenu(DWORD processId, HWND window)
     PressKey(VK_ESCAPE);
     PressKey(VK_ESCAPE);
     return WaitUntil([&] { return OpenMenuOf(processId) == nullptr && !InMenuMode(window); });
-}
-
-void ClickAt(POINT point)
-{
-    MoveMouseTo(point);
-    SendMouseButton(MOUSEEVENTF_LEFTDOWN);
-    SendMouseButton(MOUSEEVENTF_LEFTUP);
-}
-
-void DragMouse(POINT from, POINT to)
-{
-    MoveMouseTo(from);
-    SendMouseButton(MOUSEEVENTF_LEFTDOWN);
-    // Through a point on the way, as a hand moves, so that the system's move loop sees motion.
-    MoveMouseTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
-    MoveMouseTo(to);
-    SendMouseButton(MOUSEEVENTF_LEFTUP);
-}
-
-void DoubleClickAt(POINT point)
-{
-    ClickAt(point);
-    ClickAt(point);
 }
 
 void ClickControl(HWND window, int control)
@@ -322,26 +161,6 @@ std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT&
     return text;
 }
 
-bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
-
 bool WriteSettingsFile(const std::string& bytes)
 {
     CreateDirectoryA((AppDataFolder() + "Tessaro").c_str(), nullptr);
@@ -373,75 +192,64 @@ std::string ArtifactFolder()
     return folder;
 }
 
-namespace {
-
-struct ScreenCapture {
-    BITMAPINFOHEADER header{};
-    std::string rows; // bottom-up, 24 bits per pixel, as a BMP file stores them
-};
-
-bool CaptureScreen(ScreenCapture& capture)
+ScreenArea::ScreenArea(int x, int y, int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h)
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFOHEADER& header = capture.header;
-    header = {};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    header.biSizeImage = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
-
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(info.bmiHeader), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap =
-        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool copied = false;
-    if (bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT) != FALSE;
-        SelectObject(memory, old);
-        GdiFlush();
-        if (copied)
-            capture.rows.assign(static_cast<const char*>(bits), header.biSizeImage);
-        DeleteObject(bitmap);
-    }
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    valid = bits && BitBlt(memory, 0, 0, w, h, screen, x, y, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory, old);
+    GdiFlush();
+    if (valid)
+        std::memcpy(pixels.data(), bits, pixels.size() * sizeof(pixels[0]));
+    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return copied;
 }
 
-} // namespace
-
-bool SaveScreenBitmap(const std::string& path)
+COLORREF ScreenArea::At(int x, int y) const
 {
-    ScreenCapture capture;
-    if (!CaptureScreen(capture))
-        return false;
+    const uint32_t bgra = pixels[static_cast<size_t>(y) * width + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+bool ScreenArea::Save(const std::string& path) const
+{
+    BITMAPINFOHEADER header = {sizeof(header), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + capture.header.biSizeImage;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size() * sizeof(pixels[0]));
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<const char*>(&capture.header), sizeof(capture.header));
-    bytes += capture.rows;
-    return WriteBytes(path, bytes);
+    bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+    bytes.append(reinterpret_cast<const char*>(pixels.data()), pixels.size() * sizeof(pixels[0]));
+    return valid && WriteBytes(path, bytes);
+}
+
+ScreenArea WholeScreen()
+{
+    return ScreenArea(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+bool SaveScreenBitmap(const std::string& path)
+{
+    return WholeScreen().Save(path);
 }
 
 bool WaitForStillScreen()
 {
     constexpr auto Interval = std::chrono::milliseconds(250);
-    ScreenCapture last;
+    ScreenArea last(0, 0, 0, 0);
     auto lastTime = std::chrono::steady_clock::now() - Interval;
     return WaitUntil([&] {
         if (std::chrono::steady_clock::now() - lastTime < Interval)
             return false;
-        ScreenCapture now;
-        if (!CaptureScreen(now))
-            return false;
-        const bool still = now.rows == last.rows;
+        ScreenArea now = WholeScreen();
+        const bool still = now.valid && now.pixels == last.pixels;
         last = std::move(now);
         lastTime = std::chrono::steady_clock::now();
         return still;

@@ -6,12 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "e2e_support.h"
+#include "input.h"
 
 // --- Finding the program's windows -----------------------------------------------------------------------------
 
@@ -21,13 +22,9 @@ HWND RulerWindowOf(DWORD processId);
 HWND ShortGuideOf(DWORD processId);
 // An open menu of the process (a popup of the menu bar), or null.
 HWND OpenMenuOf(DWORD processId);
-// The visible top-level windows of the process, as "class 'title'" lines, for failure messages.
-std::string DescribeWindowsOf(DWORD processId);
 // Whether the thread of the window is in menu mode: a menu is open, or the menu bar is still selected after one
 // closed (keyboard and mouse input then go to the menu).
 bool InMenuMode(HWND window);
-// Every top-level window of the process with that class, visible or not.
-std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::string& className);
 
 // --- Reading what the windows show ------------------------------------------------------------------------------
 
@@ -48,10 +45,6 @@ int ToolTipCount(DWORD processId);
 
 // Makes the window the active one, as a click on its title bar would; true when the system agreed.
 bool BringToFront(HWND window);
-// Presses and releases a key while the modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) are held.
-void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
-// Types one character, whatever key the keyboard layout has for it.
-void TypeCharacter(wchar_t character);
 // Brings the window to the front and presses Alt + the menu's access key until one of the process's menus opens;
 // false when none did. (Keys can go astray while the program is still settling which of its windows is active.)
 bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey);
@@ -60,13 +53,7 @@ bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey);
 bool PickMenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& picked);
 // Closes an open menu and leaves the menu bar (Escape, twice); false when the program stayed in menu mode.
 bool CloseMenu(DWORD processId, HWND window);
-// Moves the mouse to the screen point and clicks the left button there.
-void ClickAt(POINT point);
 void ClickControl(HWND window, int control);
-// Two clicks in quick succession at the screen point.
-void DoubleClickAt(POINT point);
-// Presses the left button at one screen point, moves the mouse to the other and releases it there.
-void DragMouse(POINT from, POINT to);
 
 // --- Files, registry and screen ---------------------------------------------------------------------------------
 
@@ -74,10 +61,6 @@ void DragMouse(POINT from, POINT to);
 std::string SettingsFilePath();
 // The nine lines that the program writes, with the windows' places taken from their frames.
 std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame);
-bool FileExists(const std::string& path);
-// The file's bytes, or "<missing>" when it cannot be read.
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
 // Writes the settings file as a user would by hand, creating its folder when no run has made it yet.
 bool WriteSettingsFile(const std::string& bytes);
 
@@ -87,7 +70,18 @@ std::wstring UserRegistryData(const std::string& key, const std::string& value, 
 
 // The folder of the test's artefacts, created on first use, with a trailing backslash.
 std::string ArtifactFolder();
-// Captures the whole screen into a 24-bit BMP file; false when the capture failed.
+// A copy of a screen area as the screen's own copy gives it, layered windows included where the platform can.
+struct ScreenArea {
+    ScreenArea(int x, int y, int w, int h);
+    COLORREF At(int x, int y) const;
+    // Writes the copy as a 32-bit BMP file; false when the capture or the writing failed.
+    bool Save(const std::string& path) const;
+
+    int width, height;
+    bool valid = false;
+    std::vector<uint32_t> pixels; // top-down, blue, green, red and a fourth byte
+};
+// Captures the whole screen into a BMP file; false when the capture failed.
 bool SaveScreenBitmap(const std::string& path);
 // Waits until the screen has stopped changing: two captures a quarter of a second apart are the same.
 bool WaitForStillScreen();

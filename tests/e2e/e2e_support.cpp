@@ -3,8 +3,6 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
-#include <thread>
-
 RunningProgram StartProgram(const std::string& exe, const std::string& environment)
 {
     RunningProgram program;
@@ -76,53 +74,6 @@ void StopAllTessaros()
     CloseHandle(snapshot);
 }
 
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition())
-            return true;
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-}
-
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    const std::string* title;
-    const std::string* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window))
-        return TRUE;
-    char text[256] = {}, className[256] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    GetClassNameA(window, className, sizeof(className));
-    if (*search->title == text && (search->className->empty() || *search->className == className)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
-
-HWND FindProgramWindow(DWORD processId, const std::string& title, const std::string& className)
-{
-    WindowSearch search{processId, &title, &className, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::string MessageBoxText(HWND box)
 {
     // The message is the box's static control with id 0xFFFF.
@@ -135,29 +86,6 @@ void PressMessageBoxButton(HWND box, int buttonId)
 {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
-}
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard cannot be opened>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void ClearClipboard()
-{
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
 }
 
 std::string AppDataFolder()

@@ -4,8 +4,12 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
+
+#include "clipboard.h"
+#include "files.h"
+#include "waits.h"
+#include "window_search.h"
 
 struct RunningProgram {
     HANDLE process = nullptr;
@@ -21,18 +25,10 @@ void StopProgram(RunningProgram& program);
 // Ends every running Tessaro, left over from an earlier test, so that each test starts alone.
 void StopAllTessaros();
 
-// Polls until the condition holds or the time-out passes; true when it held.
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(20));
-
-// A visible top-level window of the process with that title and class (empty: any), or null.
-HWND FindProgramWindow(DWORD processId, const std::string& title, const std::string& className = "");
 // The message text of a message box.
 std::string MessageBoxText(HWND box);
 // Presses the message box button with that id (IDOK, IDYES, IDNO).
 void PressMessageBoxButton(HWND box, int buttonId);
-
-std::string ClipboardText();
-void ClearClipboard();
 
 // The user's application-data folder with a trailing backslash.
 std::string AppDataFolder();

@@ -9,50 +9,18 @@ namespace {
 
 constexpr auto InputTimeout = std::chrono::seconds(5);
 
-void SendKey(WORD key, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    const bool extended = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
-    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-    SendInput(1, &input, sizeof(input));
-}
-
 bool CursorAt(int x, int y)
 {
     POINT cursor{};
     return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
 }
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof(input));
-}
-
-// Absolute mouse coordinates run from 0 to 65535 across the screen; the smallest value that lands on the pixel.
-LONG Normalised(int pixel, int size)
-{
-    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
-}
-
 bool gDragging = false;
 
-void SyncDisplayPointer(int x, int y)
+// Runs xdotool, a program of the Linux side (Wine starts Unix executables too), on the display.
+void Xdotool(const std::string& arguments)
 {
-    RunLinuxTool("/usr/bin/xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
-}
-
-const char* SettingsPath()
-{
-    static const std::string path = AppDataFolder() + "Tessaro\\Tessaro.prefs";
-    return path.c_str();
+    RunToEnd("/usr/bin/xdotool " + arguments, 10000);
 }
 
 } // namespace
@@ -72,23 +40,11 @@ std::string Describe(COLORREF colour)
            std::to_string(GetBValue(colour));
 }
 
-void WriteSettingsFile(const StartPlaces& places)
+bool WriteSettingsFile(const StartPlaces& places)
 {
-    CreateDirectoryA((AppDataFolder() + "Tessaro").c_str(), nullptr);
-    char text[512];
-    const int length =
-        std::snprintf(text, sizeof(text),
-                      "ShowShortGuide = 0\r\nMainWindowOnTop = 1\r\nShowTooltips = %d\r\nMainWindowPosX = %d\r\n"
-                      "MainWindowPosY = %d\r\nRulerWindowPosX = %d\r\nRulerWindowPosY = %d\r\nRulerWindowWidth = %d\r\n"
-                      "RulerWindowHeight = %d\r\n",
-                      places.tooltips ? 1 : 0, places.mainX, places.mainY, places.ruler.x, places.ruler.y,
-                      places.ruler.w, places.ruler.h);
-    HANDLE file = CreateFileA(SettingsPath(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, text, static_cast<DWORD>(length), &written, nullptr);
-    CloseHandle(file);
+    return WriteSettingsFile(SettingsFileText(
+        0, 1, places.tooltips ? 1 : 0, RECT{places.mainX, places.mainY, 0, 0},
+        RECT{places.ruler.x, places.ruler.y, places.ruler.x + places.ruler.w, places.ruler.y + places.ruler.h}));
 }
 
 MeasuredProgram::~MeasuredProgram()
@@ -119,23 +75,15 @@ bool MeasuredProgram::FindWindowsAgain()
 {
     mainWindow = rulerWindow = nullptr;
     return WaitUntil([&] {
-        mainWindow = FindProgramWindow(program.processId, "Tessaro");
-        rulerWindow = FindProgramWindow(program.processId, "Lineal - Tessaro");
+        mainWindow = MainWindowOf(program.processId);
+        rulerWindow = RulerWindowOf(program.processId);
         return mainWindow && rulerWindow && GetDlgItem(mainWindow, TaskField);
     });
 }
 
-std::string MeasuredProgram::Field(int control) const
-{
-    char text[256] = {};
-    GetWindowTextA(GetDlgItem(mainWindow, control), text, sizeof(text));
-    return text;
-}
-
 RulerBox MeasuredProgram::RulerWindowBox() const
 {
-    RECT r{};
-    GetWindowRect(rulerWindow, &r);
+    const RECT r = WindowRect(rulerWindow);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -181,8 +129,7 @@ std::string MeasuredProgram::PanelTexts() const
 
 POINT MeasuredProgram::ControlCentre(int control) const
 {
-    RECT r{};
-    GetWindowRect(GetDlgItem(mainWindow, control), &r);
+    const RECT r = WindowRect(GetDlgItem(mainWindow, control));
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
@@ -222,19 +169,19 @@ bool MeasuredProgram::GrabRuler(int clientX, int clientY) const
     ClientToScreen(rulerWindow, &point);
     for (int attempt = 0; attempt < 3; ++attempt) {
         MoveMouseTo(point.x, point.y);
-        RunLinuxTool("/usr/bin/xdotool mousedown 1");
+        Xdotool("mousedown 1");
         if (WaitUntil([&] { return InMoveSizeLoop(); }, std::chrono::seconds(2))) {
             gDragging = true;
             return true;
         }
-        RunLinuxTool("/usr/bin/xdotool mouseup 1");
+        Xdotool("mouseup 1");
     }
     return false;
 }
 
 bool MeasuredProgram::ReleaseRuler() const
 {
-    RunLinuxTool("/usr/bin/xdotool mouseup 1");
+    Xdotool("mouseup 1");
     gDragging = false;
     return WaitUntil([&] { return !InMoveSizeLoop(); }, InputTimeout);
 }
@@ -247,65 +194,24 @@ bool MeasuredProgram::InMoveSizeLoop() const
            info.hwndMoveSize == rulerWindow;
 }
 
-int MeasuredProgram::OptionCheck(int control) const
-{
-    return static_cast<int>(SendMessageA(GetDlgItem(mainWindow, control), BM_GETCHECK, 0, 0));
-}
-
 void MoveMouseTo(int x, int y)
 {
     // Under Wine the display's pointer is a second cursor: when a window appears, disappears or moves under it, Wine
     // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
     // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
     // refuse to follow an injected move, and the two would part.
-    SyncDisplayPointer(x, y);
-    if (gDragging) {
+    Xdotool("mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+    if (gDragging)
         WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
-        return;
-    }
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(x, ScreenWidth()), Normalised(y, ScreenHeight()));
-    WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
-}
-
-int RunLinuxTool(const std::string& command)
-{
-    std::string line = command;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return -1;
-    WaitForSingleObject(info.hProcess, 10000);
-    DWORD code = 1;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return static_cast<int>(code);
+    else
+        MoveMouseTo(POINT{x, y});
 }
 
 void ClickAt(int x, int y)
 {
     MoveMouseTo(x, y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-}
-
-void TypeKey(WORD key, WORD modifier)
-{
-    if (modifier)
-        SendKey(modifier, false);
-    SendKey(key, false);
-    SendKey(key, true);
-    if (modifier)
-        SendKey(modifier, true);
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
 int ScreenWidth()
@@ -390,28 +296,4 @@ void ColourWindow::Run()
         DispatchMessageA(&message);
     }
     UnregisterClassA(className.c_str(), windowClass.hInstance);
-}
-
-ScreenArea::ScreenArea(int x, int y, int w, int h) : width(w), pixels(static_cast<size_t>(w) * h)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, x, y, SRCCOPY | CAPTUREBLT);
-    SelectObject(memory, old);
-    const auto* bgra = static_cast<const uint8_t*>(bits);
-    for (size_t i = 0; bgra && i < pixels.size(); ++i)
-        pixels[i] = RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }

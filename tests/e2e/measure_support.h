@@ -6,9 +6,8 @@
 #include <atomic>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "e2e_support.h"
+#include "e2e_driver.h"
 
 // The ruler's place and size as the user sees them: X, Y of the top-left corner, inner width and height.
 struct RulerBox {
@@ -31,7 +30,7 @@ struct StartPlaces {
 };
 
 // Writes the settings file with the short guide off, the main window on top and the given places.
-void WriteSettingsFile(const StartPlaces& places);
+bool WriteSettingsFile(const StartPlaces& places);
 
 // One running program with its two windows found.
 class MeasuredProgram {
@@ -52,7 +51,7 @@ public:
     DWORD ProcessId() const { return program.processId; }
 
     // The text of a control of the main window.
-    std::string Field(int control) const;
+    std::string Field(int control) const { return ControlText(mainWindow, control); }
     // The ruler as its window rectangle gives it, and as the ten edge and size fields give it (X from the left
     // edge field, W from the width field; a box far off the screen when the fields disagree among themselves or a
     // text is not plain decimal).
@@ -72,7 +71,10 @@ public:
     // active window.
     bool ActivateRuler() const;
     // The check state (BM_GETCHECK) of a corner option.
-    int OptionCheck(int control) const;
+    int OptionCheck(int control) const
+    {
+        return static_cast<int>(SendMessageA(GetDlgItem(mainWindow, control), BM_GETCHECK, 0, 0));
+    }
 
     // Presses the left button at a point of the ruler's client area and waits until the system's move or size loop
     // runs for the ruler; false when none started.
@@ -91,17 +93,9 @@ private:
     HWND rulerWindow = nullptr;
 };
 
-// Real input: the mouse in screen pixels (moved on the display and in Wine alike) and the keyboard.
+// The mouse in screen pixels, moved on the display and in Wine alike.
 void MoveMouseTo(int x, int y);
 void ClickAt(int x, int y);
-// Runs a program of the Linux side (Wine starts Unix executables too) and returns its exit code, -1 when it could not
-// be started.
-int RunLinuxTool(const std::string& command);
-// Presses and releases a key with the modifier keys given (VK_SHIFT, VK_CONTROL, VK_MENU; 0 for none).
-void TypeKey(WORD key, WORD modifier = 0);
-
-// The colour of a screen pixel as GetPixel on the screen reads it.
-COLORREF ScreenPixel(int x, int y);
 
 // A top-level window of this process, filled with one colour, whose own thread keeps it painted. It does not take
 // the focus; a topmost one lies above the program's windows, the others below them.
@@ -129,17 +123,6 @@ private:
     std::atomic<COLORREF> colour;
     HWND handle = nullptr;
     HANDLE ready = nullptr;
-};
-
-// A copy of a screen area as the screen's own copy gives it, layered windows included where the platform can.
-class ScreenArea {
-public:
-    ScreenArea(int x, int y, int w, int h);
-    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-
-private:
-    int width;
-    std::vector<COLORREF> pixels;
 };
 
 // The screen's size as the program measures it.

@@ -74,7 +74,7 @@ TEST_P(RulerNudgeTest, EachStepMovesOneSideByOnePixel)
         if (GetParam() == Source::Buttons)
             program.ClickControl(n.button);
         else
-            TypeKey(n.key, n.modifier);
+            PressKey(n.key, {n.modifier});
         EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == expected && program.PanelAgrees(expected); },
                               StepTimeout))
             << "from " << Describe(before) << " expected " << Describe(expected) << ": " << program.PanelTexts();
@@ -121,7 +121,7 @@ TEST_P(RulerNudgeLimitTest, StepIsNotHeldByTheDragLimits)
     places.ruler = c.start;
     ASSERT_TRUE(program.Start(places)) << program.StartProblem();
     ASSERT_TRUE(program.ActivateMainWindow());
-    TypeKey(c.key, c.modifier);
+    PressKey(c.key, {c.modifier});
     EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == c.expected && program.PanelAgrees(c.expected); },
                           StepTimeout))
         << "expected " << Describe(c.expected) << ": " << program.PanelTexts();

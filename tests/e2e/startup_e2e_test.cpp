@@ -13,12 +13,6 @@ bool InstanceMutexExists()
     return true;
 }
 
-bool IsDirectory(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 class StartupTest : public testing::Test {
 protected:
     void SetUp() override { StopAllTessaros(); }

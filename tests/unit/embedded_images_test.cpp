@@ -8,22 +8,17 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "files.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 uint32_t Le16(const Bytes& b, size_t at)
 {
@@ -67,7 +62,7 @@ const char* const kHandPath = TESSARO_RESOURCES_DIR "/images/ruler-hand.png";
 
 TEST(RulerHandPng, HeaderIsNineteenSquareEightBitRgba)
 {
-    const Bytes png = ReadFile(kHandPath);
+    const Bytes png = ReadBytes<Bytes>(kHandPath);
     ASSERT_GE(png.size(), 8u + 25u + 12u) << kHandPath;
     const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     EXPECT_EQ(Bytes(png.begin(), png.begin() + 8), signature);
@@ -88,7 +83,7 @@ TEST(RulerHandPng, HeaderIsNineteenSquareEightBitRgba)
 // would make every regeneration of the picture differ.
 TEST(RulerHandPng, EveryChunkHasAValidCrcAndNoneCarriesATimestampOrText)
 {
-    const Bytes png = ReadFile(kHandPath);
+    const Bytes png = ReadBytes<Bytes>(kHandPath);
     ASSERT_GE(png.size(), 8u) << kHandPath;
     std::set<std::string> seen;
     std::string last;
@@ -187,7 +182,7 @@ TEST(EmbeddedJpeg, IsOneBaselineFrameOfThreeComponentsAtTheLayoutSize)
 {
     for (const JpegCase& c : kJpegs) {
         SCOPED_TRACE(c.path);
-        const Bytes jpeg = ReadFile(c.path);
+        const Bytes jpeg = ReadBytes<Bytes>(c.path);
         ASSERT_GE(jpeg.size(), 4u);
         EXPECT_EQ(jpeg[0], 0xFF);
         EXPECT_EQ(jpeg[1], 0xD8) << "no SOI";
@@ -207,7 +202,7 @@ TEST(EmbeddedJpeg, TablesStayWithinBaselineLimits)
 {
     for (const JpegCase& c : kJpegs) {
         SCOPED_TRACE(c.path);
-        const JpegFrame f = ReadJpegFrame(ReadFile(c.path));
+        const JpegFrame f = ReadJpegFrame(ReadBytes<Bytes>(c.path));
         EXPECT_FALSE(f.wideQuantTable);
         EXPECT_GE(f.largestHuffmanId, 0) << "no Huffman table";
         EXPECT_LE(f.largestHuffmanId, 1);
@@ -218,7 +213,7 @@ TEST(EmbeddedJpeg, TablesStayWithinBaselineLimits)
 // quantisation makes the greys around the drawing's lines ring, and the label boxes show up as patches.
 TEST(EmbeddedJpeg, MainBackgroundIsQuantisedFinelyEnoughForFlatGreys)
 {
-    const JpegFrame f = ReadJpegFrame(ReadFile(kJpegs[0].path));
+    const JpegFrame f = ReadJpegFrame(ReadBytes<Bytes>(kJpegs[0].path));
     EXPECT_GE(f.largestQuantiser, 1);
     EXPECT_LE(f.largestQuantiser, 2);
 }
@@ -261,7 +256,7 @@ TEST(ButtonIcon, FileIsOneSixteenSquareThirtyTwoBitImageOf1150Bytes)
 {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.path);
-        const Bytes ico = ReadFile(c.path);
+        const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
         EXPECT_EQ(Le16(ico, 0), 0u) << "reserved";
         EXPECT_EQ(Le16(ico, 2), 1u) << "type (1 = icon)";
@@ -288,7 +283,7 @@ TEST(ButtonIcon, AndMaskIsSetExactlyWhereThePixelIsFullyTransparent)
 {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.path);
-        const Bytes ico = ReadFile(c.path);
+        const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
@@ -306,7 +301,7 @@ TEST(ButtonIcon, GlyphIsDarkWithSoftEdgesOnTransparentGround)
 {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.path);
-        const Bytes ico = ReadFile(c.path);
+        const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
         int opaque = 0;
         int partial = 0;
@@ -333,7 +328,7 @@ TEST(ButtonIcon, GlyphIsCentredInItsBox)
 {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.path);
-        const Bytes ico = ReadFile(c.path);
+        const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
         int left = 16, right = -1, top = 16, bottom = -1;
         for (int y = 0; y < 16; ++y) {
@@ -359,7 +354,7 @@ TEST(ButtonIcon, EachGlyphPointsTheWayItsButtonActs)
 {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.path);
-        const Bytes ico = ReadFile(c.path);
+        const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
         long upper = 0, lower = 0, leftHalf = 0, rightHalf = 0, outsideMiddleRows = 0;
         for (int y = 0; y < 16; ++y) {
@@ -388,7 +383,7 @@ const char* const kMagnifierPath = TESSARO_RESOURCES_DIR "/images/magnifier.bmp"
 
 TEST(MagnifierBmp, HeadersDescribeA63SquareBottomUp24BitPicture)
 {
-    const Bytes bmp = ReadFile(kMagnifierPath);
+    const Bytes bmp = ReadBytes<Bytes>(kMagnifierPath);
     ASSERT_EQ(bmp.size(), 12150u) << kMagnifierPath;
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');
@@ -409,7 +404,7 @@ TEST(MagnifierBmp, HeadersDescribeA63SquareBottomUp24BitPicture)
 // The view shows this picture until the first measurement: a coloured or dark picture would read as a measurement.
 TEST(MagnifierBmp, PictureIsNeutralMidGreyAndRowPaddingIsZero)
 {
-    const Bytes bmp = ReadFile(kMagnifierPath);
+    const Bytes bmp = ReadBytes<Bytes>(kMagnifierPath);
     ASSERT_EQ(bmp.size(), 12150u) << kMagnifierPath;
     constexpr size_t stride = 192; // 63 pixels x 3 bytes = 189, padded to a multiple of 4
     for (size_t row = 0; row < 63; ++row) {

@@ -8,31 +8,19 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 using Bgra = std::array<int, 4>; // the fourth value is -1 for 24-bit pictures
 using Decoder = std::optional<TkDecodedImage> (*)(const uint8_t*, size_t);
-
-Bytes ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-Bytes TestFile(const char* name)
-{
-    Bytes bytes = ReadFile(std::filesystem::path(TESSARO_TEST_DATA_DIR) / name);
-    EXPECT_FALSE(bytes.empty()) << "missing test file " << name;
-    return bytes;
-}
 
 Bgra PixelOf(const TkDecodedImage& image, int x, int y)
 {
@@ -243,7 +231,7 @@ TEST(TkDecoders, FilesOfOtherWritersDecodeToTheirPixels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const Bytes file = TestFile(c.file);
+        const Bytes file = TestDataFile(c.file);
         const std::optional<TkDecodedImage> image = c.decode(file.data(), file.size());
         ASSERT_TRUE(image);
         EXPECT_EQ(image->width, c.width);
@@ -258,10 +246,10 @@ TEST(TkDecoders, FilesOfOtherWritersDecodeToTheirPixels)
             }
         }
     }
-    const Bytes plain = TestFile("plain-9x9.png"), interlaced = TestFile("interlaced-9x9.png");
+    const Bytes plain = TestDataFile("plain-9x9.png"), interlaced = TestDataFile("interlaced-9x9.png");
     EXPECT_EQ(TkDecodePng(interlaced.data(), interlaced.size()).value().pixels,
               TkDecodePng(plain.data(), plain.size()).value().pixels);
-    const Bytes cmyk = TestFile("cmyk-8x8.jpg");
+    const Bytes cmyk = TestDataFile("cmyk-8x8.jpg");
     EXPECT_FALSE(TkDecodeJpeg(cmyk.data(), cmyk.size())) << "CMYK must fail, not end the process";
 }
 
@@ -291,7 +279,7 @@ TEST(TkDecodePng, SidesOver32767AndPixelsOverTheBudgetAreRefused)
 
 TEST(TkFindIconImage, DirectoriesAndImagesThatLieAreRefused)
 {
-    const Bytes good = TestFile("icon-16.ico");
+    const Bytes good = TestDataFile("icon-16.ico");
     const std::optional<TkIconImage> found = TkFindIconImage(good.data(), good.size());
     ASSERT_TRUE(found);
     EXPECT_EQ(found->offset, 22u);
@@ -343,12 +331,12 @@ TEST(TkDecoders, DataCutShortAtAnyLengthFailsCleanly)
     const Case cases[] = {
         {"24-bit bmp", MakeBmp({5, 3, 24}), TkDecodeBmp},
         {"32-bit bmp, version 5", MakeBmp({2, -2, 32, 124, 3}), TkDecodeBmp},
-        {"icon", TestFile("icon-16.ico"), FindIcon},
-        {"png", TestFile("rgb-3x2.png"), TkDecodePng},
-        {"png with transparency", TestFile("palette-alpha-2x1.png"), TkDecodePng},
-        {"interlaced png", TestFile("interlaced-9x9.png"), TkDecodePng},
-        {"jpeg", TestFile("tiny-rgb.jpg"), TkDecodeJpeg},
-        {"progressive jpeg", TestFile("progressive-16x16.jpg"), TkDecodeJpeg},
+        {"icon", TestDataFile("icon-16.ico"), FindIcon},
+        {"png", TestDataFile("rgb-3x2.png"), TkDecodePng},
+        {"png with transparency", TestDataFile("palette-alpha-2x1.png"), TkDecodePng},
+        {"interlaced png", TestDataFile("interlaced-9x9.png"), TkDecodePng},
+        {"jpeg", TestDataFile("tiny-rgb.jpg"), TkDecodeJpeg},
+        {"progressive jpeg", TestDataFile("progressive-16x16.jpg"), TkDecodeJpeg},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -370,7 +358,7 @@ TEST(TkDecoders, EverySeedOfTheFuzzCorporaDecodes)
     for (const auto& [folder, decode] : corpora) {
         for (const auto& seed :
              std::filesystem::directory_iterator(std::filesystem::path(TESSARO_FUZZ_CORPUS_DIR) / folder)) {
-            const Bytes data = ReadFile(seed.path());
+            const Bytes data = ReadBytes<Bytes>(seed.path().string());
             EXPECT_TRUE(decode(data.data(), data.size())) << seed.path();
         }
     }

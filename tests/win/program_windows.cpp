@@ -28,12 +28,3 @@ void BuildProgramWindows(const Settings& settings)
     TkSetWindowCallback(RulerWindowCallback, RulerWindow);
     PumpMessages();
 }
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}

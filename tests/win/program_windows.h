@@ -1,9 +1,8 @@
 #pragma once
 
+#include "waits.h"
 #include "windows/settings.h"
 
 // Brings the program's state and windows up as start-up does, with these settings, without the single-instance
 // check and the event loop, for tests and benchmarks that drive the program's procedures inside one process.
 void BuildProgramWindows(const Settings& settings);
-// Lets the windows handle what is queued for them.
-void PumpMessages();

@@ -31,14 +31,6 @@ constexpr COLORREF RulerGrey = RGB(212, 212, 212);
 constexpr COLORREF KeyColour = RGB(255, 0, 255);
 constexpr COLORREF DarkBlue = RGB(0, 0, 128);
 
-RECT RectInParent(HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 HBITMAP Bitmap(int width, int height)
 {
     BITMAPINFO info{};

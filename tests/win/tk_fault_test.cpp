@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "toolkit/tk_services.h"
+#include "waits.h"
 #include "win_test_support.h"
 
 namespace {
@@ -35,17 +36,8 @@ ChildResult RunChild(const std::string& kind)
     const std::string outFile = MakeTestFolder() + "fault.txt";
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = "\"" + std::string(self) + "\" --fault-child " + kind + " \"" + outFile + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
     ChildResult result;
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return result;
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    result.exitCode = RunToEnd("\"" + std::string(self) + "\" --fault-child " + kind + " \"" + outFile + "\"", 60000);
     std::ifstream in(outFile);
     std::getline(in, result.code);
     std::getline(in, result.line);

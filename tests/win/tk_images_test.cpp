@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "files.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_internal.h"
 
@@ -19,14 +19,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using Bgra = std::array<int, 4>; // the fourth value is -1 for 24-bit bitmaps
-
-Bytes ReadTestFile(const std::string& name)
-{
-    std::ifstream file(std::string(TESSARO_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-    Bytes bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_FALSE(bytes.empty()) << "missing test file " << name;
-    return bytes;
-}
 
 // A bitmap's pixels as the system hands them out, top-down, never read through the toolkit's own view. (GetObject
 // cannot tell the row order: it reports a positive height for top-down DIB sections too.)
@@ -134,7 +126,7 @@ TEST_F(TkImagesTest, CaughtPicturesBecomeDibSectionsHoldingTheirPixels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const Bytes data = ReadTestFile(c.file);
+        const Bytes data = TestDataFile(c.file);
         const int image = static_cast<int>(TkCatchImage(-1, data.data(), data.size()));
         ASSERT_NE(image, 0);
         EXPECT_EQ(TkImageWidth(image), c.width);
@@ -147,14 +139,14 @@ TEST_F(TkImagesTest, CaughtPicturesBecomeDibSectionsHoldingTheirPixels)
             EXPECT_LE(std::abs(dib.At(c.x, c.y)[i] - c.expected[i]), 3) << "byte " << i;
         }
     }
-    const Bytes data = ReadTestFile("odd-5x3.bmp");
+    const Bytes data = TestDataFile("odd-5x3.bmp");
     const intptr_t handle = TkCatchImage(5, data.data(), data.size());
     EXPECT_EQ(handle, reinterpret_cast<intptr_t>(TkImageHandle(5))) << "a chosen number returns the handle";
 }
 
 TEST_F(TkImagesTest, FailedDecodingLeavesTheNumberNamingNothing)
 {
-    const Bytes bmp = ReadTestFile("odd-5x3.bmp"), png = ReadTestFile("rgb-3x2.png");
+    const Bytes bmp = TestDataFile("odd-5x3.bmp"), png = TestDataFile("rgb-3x2.png");
     struct Case {
         const char* what;
         const void* data;
@@ -178,7 +170,7 @@ TEST_F(TkImagesTest, FailedDecodingLeavesTheNumberNamingNothing)
 
 TEST_F(TkImagesTest, IconDataBecomesANativeIconThatNothingDrawsOn)
 {
-    const Bytes data = ReadTestFile("icon-16.ico");
+    const Bytes data = TestDataFile("icon-16.ico");
     const int image = static_cast<int>(TkCatchImage(-1, data.data(), data.size()));
     ASSERT_NE(image, 0);
     EXPECT_EQ(TkImageWidth(image), 16);

@@ -2,39 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "files.h"
 #include "toolkit/tk_services.h"
 #include "win_test_support.h"
-
-namespace {
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-} // namespace
 
 TEST(PrefsFile, SavedFileHoldsExactlyTheWrittenLinesAndNoTemporaryIsLeft)
 {
     const std::string folder = MakeTestFolder();
     const std::string path = folder + "Tessaro.prefs";
-    WriteFileBytes(path, "; old comment\r\nOldKey = 7\r\n[Group]\r\nX = 1\r\n");
+    WriteBytes(path, "; old comment\r\nOldKey = 7\r\n[Group]\r\nX = 1\r\n");
 
     ASSERT_NE(TkCreatePreferences(path), 0);
     TkWritePreference("ShowShortGuide", "1");
@@ -42,8 +18,8 @@ TEST(PrefsFile, SavedFileHoldsExactlyTheWrittenLinesAndNoTemporaryIsLeft)
     TkWritePreference("showshortguide", "0"); // same key in other letter case: replaced, not added
     EXPECT_NE(TkClosePreferences(), 0);
 
-    EXPECT_EQ(ReadFileBytes(path), "ShowShortGuide = 0\r\nMainWindowPosX = -1280\r\n");
-    EXPECT_FALSE(Exists(path + ".tmp"));
+    EXPECT_EQ(ReadBytes(path), "ShowShortGuide = 0\r\nMainWindowPosX = -1280\r\n");
+    EXPECT_FALSE(FileExists(path + ".tmp"));
 }
 
 TEST(PrefsFile, OpenedFileAnswersReadsAndMissingFileGivesDefaults)
@@ -55,13 +31,13 @@ TEST(PrefsFile, OpenedFileAnswersReadsAndMissingFileGivesDefaults)
     EXPECT_EQ(TkReadPreference("RulerWindowWidth", "300"), "300");
     TkClosePreferences();
 
-    WriteFileBytes(path, "\xEF\xBB\xBF\tRulerWindowWidth =  $1F4 \r\nrulerwindowwidth = 9\n");
+    WriteBytes(path, "\xEF\xBB\xBF\tRulerWindowWidth =  $1F4 \r\nrulerwindowwidth = 9\n");
     ASSERT_NE(TkOpenPreferences(path), 0);
     EXPECT_EQ(TkReadPreference("RULERWINDOWWIDTH", "300"), "$1F4");
     EXPECT_EQ(TkReadPreference("RulerWindowHeight", "150"), "150");
     EXPECT_NE(TkClosePreferences(), 0);
     // Reading alone never rewrites the file.
-    EXPECT_EQ(ReadFileBytes(path), "\xEF\xBB\xBF\tRulerWindowWidth =  $1F4 \r\nrulerwindowwidth = 9\n");
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF\tRulerWindowWidth =  $1F4 \r\nrulerwindowwidth = 9\n");
 
     EXPECT_EQ(TkReadPreference("RulerWindowWidth", "300"), "300") << "no file is open after the close";
 }
@@ -72,7 +48,7 @@ TEST(PrefsFile, CreateInMissingFolderFailsAndWritesNothing)
     EXPECT_EQ(TkCreatePreferences(path), 0);
     TkWritePreference("ShowShortGuide", "1"); // no open file: ignored
     EXPECT_NE(TkClosePreferences(), 0);
-    EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(FileExists(path));
 }
 
 TEST(PrefsFile, FailedReplaceKeepsTheOldFileWholeAndReportsFailure)
@@ -80,7 +56,7 @@ TEST(PrefsFile, FailedReplaceKeepsTheOldFileWholeAndReportsFailure)
     const std::string folder = MakeTestFolder();
     const std::string path = folder + "Tessaro.prefs";
     const std::string old = "ShowShortGuide = 0\r\nRulerWindowWidth = 640\r\n";
-    WriteFileBytes(path, old);
+    WriteBytes(path, old);
 
     ASSERT_NE(TkCreatePreferences(path), 0);
     TkWritePreference("ShowShortGuide", "1");
@@ -91,8 +67,8 @@ TEST(PrefsFile, FailedReplaceKeepsTheOldFileWholeAndReportsFailure)
     CloseHandle(held);
 
     EXPECT_EQ(closed, 0);
-    EXPECT_EQ(ReadFileBytes(path), old);
-    EXPECT_FALSE(Exists(path + ".tmp"));
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_FALSE(FileExists(path + ".tmp"));
 }
 
 TEST(PrefsFile, CreatingAgainClosesThePreviousFileFirst)
@@ -103,6 +79,6 @@ TEST(PrefsFile, CreatingAgainClosesThePreviousFileFirst)
     ASSERT_NE(TkCreatePreferences(folder + "b.prefs"), 0);
     TkWritePreference("B", "2");
     EXPECT_NE(TkClosePreferences(), 0);
-    EXPECT_EQ(ReadFileBytes(folder + "a.prefs"), "A = 1\r\n");
-    EXPECT_EQ(ReadFileBytes(folder + "b.prefs"), "B = 2\r\n");
+    EXPECT_EQ(ReadBytes(folder + "a.prefs"), "A = 1\r\n");
+    EXPECT_EQ(ReadBytes(folder + "b.prefs"), "B = 2\r\n");
 }

@@ -4,33 +4,10 @@
 
 #include <thread>
 
+#include "clipboard.h"
+#include "files.h"
 #include "toolkit/tk_services.h"
 #include "win_test_support.h"
-
-namespace {
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard cannot be opened>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-bool IsDirectory(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
 
 TEST(Clipboard, TextComesBackByteExactIncludingTheDegreeSign)
 {

@@ -74,7 +74,7 @@ namespace {
 
 Seen SendAndPump(std::vector<INPUT>& inputs, int releaseCode, int releases)
 {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendInputs(inputs);
     Seen seen = PumpUntil([&](const SeenEvent& e) { return e.code == releaseCode && --releases == 0; });
     const Seen rest = DrainPosted();
     seen.insert(seen.end(), rest.begin(), rest.end());
@@ -87,18 +87,10 @@ Seen ClickAndPump(HWND window, int x, int y, int clicks)
 {
     POINT point{x, y};
     ClientToScreen(window, &point);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    std::vector<INPUT> inputs;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(input);
+    std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point)};
     for (int i = 0; i < clicks; ++i) {
-        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-            input.mi.dwFlags = button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-            inputs.push_back(input);
-        }
+        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+            inputs.push_back(MouseInput(button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point));
     }
     return SendAndPump(inputs, WM_LBUTTONUP, clicks);
 }
@@ -110,22 +102,15 @@ int KeyInputs(std::initializer_list<WORD> keys, std::vector<INPUT>& inputs)
 {
     int keyUps = 0;
     std::vector<WORD> held;
-    auto add = [&](WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
     for (WORD key : keys) {
-        add(key, 0);
+        inputs.push_back(KeyInput(key, false));
         if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) {
             held.push_back(key);
             continue;
         }
-        add(key, KEYEVENTF_KEYUP);
+        inputs.push_back(KeyInput(key, true));
         for (WORD modifier : held)
-            add(modifier, KEYEVENTF_KEYUP);
+            inputs.push_back(KeyInput(modifier, true));
         keyUps += 1 + static_cast<int>(held.size());
         held.clear();
     }
@@ -138,7 +123,7 @@ void SendKeys(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;
     KeyInputs(keys, inputs);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendInputs(inputs);
 }
 
 Seen TypeAndPump(std::initializer_list<WORD> keys)
@@ -146,25 +131,4 @@ Seen TypeAndPump(std::initializer_list<WORD> keys)
     std::vector<INPUT> inputs;
     const int keyUps = KeyInputs(keys, inputs);
     return SendAndPump(inputs, WM_KEYUP, keyUps);
-}
-
-HWND FindThreadWindowOfClass(const char* className)
-{
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof(name));
-            if (lstrcmpiA(name, s->className) != 0)
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }

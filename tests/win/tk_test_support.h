@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "input.h"
 #include "toolkit/tk_windows.h"
+#include "window_search.h"
 
 // A fresh toolkit for every test; what a test leaves open is closed by the shutdown.
 class ToolkitTest : public testing::Test {
@@ -44,4 +46,9 @@ Seen ClickAndPump(HWND window, int x, int y, int clicks = 1);
 void SendKeys(std::initializer_list<WORD> keys);
 Seen TypeAndPump(std::initializer_list<WORD> keys);
 
-HWND FindThreadWindowOfClass(const char* className);
+// The first top-level window of this process with that class, or null.
+inline HWND FindThreadWindowOfClass(const char* className)
+{
+    const std::vector<HWND> windows = TopLevelWindowsOf(GetCurrentProcessId(), className);
+    return windows.empty() ? nullptr : windows.front();
+}

@@ -43,8 +43,7 @@ PROCESS_INFORMATION StartTarget()
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
     CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    for (int i = 0; i < 400 && !FindWindowA("ProbeBenchTarget", nullptr); ++i)
-        Sleep(25);
+    WaitUntil([] { return FindWindowA("ProbeBenchTarget", nullptr) != nullptr; }, std::chrono::seconds(10));
     return process;
 }
 
@@ -59,14 +58,6 @@ void BuildWindows()
     SetWindowLongA(ruler, GWL_EXSTYLE, GetWindowLongA(ruler, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
 }
 
-// Lets the windows settle, so that the probes measure the probe and not the first paints.
-void Pump()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
 // Times each of runs calls of part (the whole probe or one part of it, to show where the time goes).
 template <typename Part> std::vector<double> TimePart(int runs, Part part)
 {
@@ -76,7 +67,7 @@ template <typename Part> std::vector<double> TimePart(int runs, Part part)
         part();
         samples.push_back(NowMs() - start);
         if (i % 64 == 0)
-            Pump();
+            PumpMessages();
     }
     return samples;
 }
@@ -96,7 +87,8 @@ int main(int argc, char** argv)
     PROCESS_INFORMATION target = StartTarget();
     BuildWindows();
     for (int i = 0; i < 20; ++i) {
-        Pump();
+        // Lets the windows settle, so that the probes measure the probe and not the first paints.
+        PumpMessages();
         Sleep(10);
     }
     ProbeRulerCorner();
@@ -114,7 +106,7 @@ int main(int argc, char** argv)
         ProbeRulerCorner();
         moving.push_back(NowMs() - start);
         if (i % 64 == 0)
-            Pump();
+            PumpMessages();
     }
     Report("ProbeRulerCorner, ruler one pixel further each time", moving);
     // What a drag step costs the user: the probe and the painting of the panel it changed.
