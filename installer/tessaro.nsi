@@ -8,6 +8,10 @@
     !error "VERSION, FILES and OUTFILE must be given with -D"
 !endif
 
+; Against DLL planting (an installer runs from the downloads folder): NSIS 3 loads the system DLLs it needs from the
+; system folder only, and the one plug-in used here (System) is extracted into $PLUGINSDIR, a new folder of this run.
+; Debian 12's NSIS 3.08-3+deb12u1 carries the fix that gives the uninstaller's copy a folder of its own as well
+; (CVE-2023-37378).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
