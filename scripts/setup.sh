@@ -9,6 +9,7 @@ packages=(
     libz-mingw-w64-dev dpkg-dev clang-format-14
     wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils xdotool imagemagick xclip
     pandoc weasyprint poppler-utils fonts-dejavu-core
+    nsis osslsigncode openssl zip unzip python3 python3-yaml
 )
 
 missing=()
