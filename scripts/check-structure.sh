@@ -43,8 +43,10 @@ for f in "${portable[@]}"; do
         \<*)
             [[ $name =~ $allowed ]] || violation "$f:$line includes <$name>, which is not platform-free" ;;
         \"*)
-            # Quoted includes are relative to src/ or resources/.
-            if [ -z "${is_portable[src/$name]+x}" ] && [ -z "${is_portable[resources/$name]+x}" ]; then
+            # Quoted includes are relative to src/ or resources/; a header CMake writes from a template in resources/
+            # is as platform-free as its template.
+            if [ -z "${is_portable[src/$name]+x}" ] && [ -z "${is_portable[resources/$name]+x}" ] &&
+                [ -z "${is_portable[resources/$name.in]+x}" ]; then
                 violation "$f:$line includes \"$name\", which is not listed as platform-free"
             fi ;;
         esac

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the structure and formatting checks, native unit tests (sanitizers), the
-# Windows tests and the end-to-end tests of the real Tessaro.exe under Wine on virtual displays, and the fuzz
-# targets for a short while. Does all set-up on a fresh machine.
+# Windows tests, the end-to-end tests of the released Tessaro.exe and the checks of the download (scripts/release.sh)
+# under Wine on virtual displays, and the fuzz targets for a short while. Does all set-up on a fresh machine.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -11,7 +11,8 @@ bash scripts/setup.sh || { echo "setup failed"; exit 1; }
 log=$(mktemp)
 stop_wine() {
     local state
-    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e"; do
+    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-release-zip" \
+        "$root/build/windows/wine-release-installer"; do
         cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
     done
 }
@@ -34,6 +35,10 @@ run_ctest() {
 
 echo "=== native unit tests ==="
 { cmake --preset native >/dev/null && cmake --build --preset native && run_ctest native; } || status=1
+
+# The end-to-end tests drive the release build's Tessaro.exe, and the release checks look at the download made from it.
+echo "=== release build and the download ==="
+bash scripts/release.sh --no-setup || status=1
 
 echo "=== Windows build and tests under Wine ==="
 { cmake --preset windows >/dev/null && cmake --build --preset windows && run_ctest windows; } || status=1

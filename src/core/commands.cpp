@@ -75,6 +75,18 @@ void OpenWithShell(const std::string& target)
     ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void OpenManual()
+{
+    MarkLine();
+    const std::string path = App().programFolder + ManualFileName;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        TkMessageBox(ProgramTitle, std::string(ManualMissingText) + "\r\n" + path, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    OpenWithShell(path);
+}
+
 void ExitSequence()
 {
     MarkLine();

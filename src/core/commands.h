@@ -10,5 +10,7 @@ void ToggleAlwaysOnTop();
 void ToggleTooltips();
 // Opens a file or web address with the shell's "open" verb; failures are not reported.
 void OpenWithShell(const std::string& target);
+// Opens the manual beside the program, or says where it was looked for when it is not there.
+void OpenManual();
 // Closes the windows, saves the settings, records the program folder and ends the program.
 [[noreturn]] void ExitSequence();

@@ -1,5 +1,6 @@
 #include "core/crash_report_text.h"
 
+#include "core/program_texts.h"
 #include "toolkit/tk_text.h"
 
 namespace {
@@ -19,7 +20,7 @@ CrashReportText BuildCrashReport(const CrashFacts& facts)
     // The whole 64-bit address: cut to 32 bits it would name a place that does not exist in this program.
     text += "Error address:\t" + TkIntToText(static_cast<int64_t>(facts.address)) + "\r\n";
     text += "Program name:\tTessaro\r\n";
-    text += "Program version:\tVersion 1.17\r\n";
+    text += std::string("Program version:\t") + ProgramVersionText + "\r\n";
     text += "Program module:\t" + facts.module + "\r\n";
     text += "Program line:\t" + TkIntToText(facts.line) + "\r\n\r\n";
 

@@ -22,7 +22,7 @@ bool HandleMenuCommand(int item)
     case MenuAlwaysOnTop: ToggleAlwaysOnTop(); break;
     case MenuShowTooltips: ToggleTooltips(); break;
     case MenuShortGuide: OpenShortGuide(); break;
-    case MenuManual: OpenWithShell(App().programFolder + "Tessaro.pdf"); break;
+    case MenuManual: OpenManual(); break;
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;

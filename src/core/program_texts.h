@@ -1,10 +1,14 @@
 // Texts the program shows, as code page 1252 bytes.
 #pragma once
 
+#include "tessaro_version.h"
+
 constexpr const char* ProgramTitle = "Tessaro";
-constexpr const char* ProgramVersionText = "Version 1.17";
+constexpr const char* ProgramVersionText = "Version " TESSARO_VERSION_TEXT;
 constexpr const char* AlreadyRunningText = "Das Programm läuft bereits.";
 constexpr const char* ErrorTitle = "Fehler";
+constexpr const char* ManualFileName = "Tessaro.pdf";
+constexpr const char* ManualMissingText = "Das Handbuch wurde nicht gefunden:";
 constexpr const char* NoDisplayText = "Die Angaben über den Bildschirm können nicht gelesen werden.";
 
 // The main window's menu.

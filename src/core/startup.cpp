@@ -97,6 +97,9 @@ std::string SpecialFolderPath(int folderId)
 
 void StartUp()
 {
+    // DLLs loaded at run time come from the system folder only, never from the folder the program was started from
+    // (a downloads folder, where anyone may have dropped a DLL).
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     TkStartup();
     TkInstallFaultHandler(ShowCrashReport);
     MarkLine();

@@ -32,10 +32,7 @@ int DrawScale(ScaleSide side)
         const ScaleLine& t = plan.longPieces[i];
         TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
         const ScaleNumber& n = plan.numbers[i];
-        if (n.rotated)
-            TkDrawRotatedText(n.x, n.y, TkIntToText(n.value), ScaleNumberAngle, OpaqueBlack);
-        else
-            TkDrawText(n.x, n.y, TkIntToText(n.value), OpaqueBlack);
+        TkDrawDigits(n.x, n.y, TkIntToText(n.value), n.rotated ? ScaleNumberAngle : 0, OpaqueBlack);
     }
     TkDrawingFont(nullptr);
     TkStopDrawing();

@@ -5,10 +5,15 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "toolkit/tk_glyphs.h"
 #include "toolkit/tk_image_table.h"
 #include "toolkit/tk_images.h"
+#include "toolkit/tk_internal.h"
 
 namespace {
 
@@ -95,6 +100,89 @@ Area TextArea(HDC dc, int x, int y, std::string_view text, int angle)
     return area;
 }
 
+// A black 24-bit mask selected into dc with the font (turned by angle, 0 to 359 degrees), on which text renders
+// white: its grey levels are then the text's coverage. The destructor selects the font and bitmap that dc held
+// before.
+class TextMask {
+public:
+    TextMask(HDC dc, int width, int height, HFONT font, int angle) : dc_(dc)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 24;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (bitmap_ == nullptr || bits == nullptr) {
+            return;
+        }
+        pixels_ = {static_cast<uint8_t*>(bits), width, height, (width * 24 + 31) / 32 * 4, 24, false};
+        previousBitmap_ = SelectObject(dc, bitmap_);
+        previousFont_ = SelectObject(dc, font);
+        // Wine moves a text aligned by its top down to its baseline in floating point and truncates: at a quarter
+        // turn clockwise the cosine's rounding error moves the text a pixel along its line or not, depending on where
+        // the pen stands in the mask. Aligned by its baseline, worked out here exactly on the axes, the text lands in
+        // the same place wherever the pen stands.
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        if (angle % 90 == 0) {
+            const int sine[4] = {0, 1, 0, -1};
+            baselineX_ = metrics.tmAscent * sine[angle / 90];
+            baselineY_ = metrics.tmAscent * sine[(angle / 90 + 1) % 4];
+        } else {
+            const double radians = angle * 3.14159265358979323846 / 180.0;
+            baselineX_ = static_cast<int>(std::lround(metrics.tmAscent * std::sin(radians)));
+            baselineY_ = static_cast<int>(std::lround(metrics.tmAscent * std::cos(radians)));
+        }
+        SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
+        SetTextColor(dc, RGB(255, 255, 255));
+    }
+    TextMask(const TextMask&) = delete;
+    TextMask& operator=(const TextMask&) = delete;
+    ~TextMask()
+    {
+        if (previousBitmap_ != nullptr) {
+            SelectObject(dc_, previousFont_);
+            SelectObject(dc_, previousBitmap_);
+        }
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
+    }
+
+    // nullptr when the mask could not be made.
+    const TkPixels* Pixels() const { return previousBitmap_ != nullptr ? &pixels_ : nullptr; }
+
+    // Clears the mask and renders text with the corner of its first cell at (x, y); OPAQUE renders the background
+    // cell too, in the background colour of dc.
+    void Render(int x, int y, std::string_view text, int backgroundMode)
+    {
+        GdiFlush();
+        std::memset(pixels_.bits, 0, static_cast<size_t>(pixels_.stride) * pixels_.height);
+        SetBkMode(dc_, backgroundMode);
+        ExtTextOutA(dc_, x + baselineX_, y + baselineY_, 0, nullptr, text.data(), static_cast<UINT>(text.size()),
+                    nullptr);
+        GdiFlush();
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    HGDIOBJ previousFont_ = nullptr;
+    int baselineX_ = 0, baselineY_ = 0; // from the corner of the first cell to its baseline point
+    TkPixels pixels_;
+};
+
+int NormalAngle(int angle)
+{
+    angle %= 360;
+    return angle + (angle < 0 ? 360 : 0);
+}
+
 void DrawTextTurned(int x, int y, std::string_view text, int angle, int32_t colour)
 {
     DrawingPass& pass = Pass();
@@ -102,8 +190,7 @@ void DrawTextTurned(int x, int y, std::string_view text, int angle, int32_t colo
         return;
     }
     text = text.substr(0, INT_MAX);
-    angle %= 360;
-    angle += angle < 0 ? 360 : 0;
+    angle = NormalAngle(angle);
     const HFONT base = DrawingFont();
     const HFONT font = angle == 0 ? base : TurnedFont(base, angle);
     if (font == nullptr) {
@@ -117,45 +204,75 @@ void DrawTextTurned(int x, int y, std::string_view text, int angle, int32_t colo
     const Area area = TextArea(scratch, x, y, text, angle);
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width > 0 && height > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HBITMAP maskBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (maskBitmap != nullptr && bits != nullptr) {
-            const TkPixels mask{static_cast<uint8_t*>(bits), width, height, (width * 24 + 31) / 32 * 4, 24, false};
-            const HGDIOBJ previousBitmap = SelectObject(scratch, maskBitmap);
-            SelectObject(scratch, font);
-            SetTextAlign(scratch, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-            SetTextColor(scratch, RGB(255, 255, 255));
-            const auto render = [&](int backgroundMode) {
-                GdiFlush();
-                std::memset(bits, 0, static_cast<size_t>(mask.stride) * height);
-                SetBkMode(scratch, backgroundMode);
-                ExtTextOutA(scratch, x - area.left, y - area.top, 0, nullptr, text.data(),
-                            static_cast<UINT>(text.size()), nullptr);
-                GdiFlush();
-            };
+        TextMask mask(scratch, width, height, font, angle);
+        if (mask.Pixels() != nullptr) {
             if (!(pass.mode & TkModeTransparentText)) {
                 // White on white: the whole background cell, turned as the text is.
                 SetBkColor(scratch, RGB(255, 255, 255));
-                render(OPAQUE);
-                TkPixelsPaintMask(pass.pixels, area.left, area.top, mask, pass.textBackground, pass.mode);
+                mask.Render(x - area.left, y - area.top, text, OPAQUE);
+                TkPixelsPaintMask(pass.pixels, area.left, area.top, *mask.Pixels(), pass.textBackground, pass.mode);
             }
-            render(TRANSPARENT);
-            TkPixelsPaintMask(pass.pixels, area.left, area.top, mask, colour, pass.mode);
-            SelectObject(scratch, previousBitmap);
-        }
-        if (maskBitmap != nullptr) {
-            DeleteObject(maskBitmap);
+            mask.Render(x - area.left, y - area.top, text, TRANSPARENT);
+            TkPixelsPaintMask(pass.pixels, area.left, area.top, *mask.Pixels(), colour, pass.mode);
         }
     }
     SelectObject(scratch, previousFont);
     DeleteDC(scratch);
+}
+
+// --- Digit glyphs ------------------------------------------------------------------------------------------------
+
+bool gUseDigitGlyphs = true;
+// Per font and angle (0 to 359): the glyphs of its digits, or nothing where its digits cannot be composed exactly.
+std::map<std::pair<HFONT, int>, std::optional<TkDigitGlyphs>> gDigitGlyphs;
+
+// Renders the digits of base turned by angle one by one. Nothing when the composed digits could differ from the
+// whole text: an angle off the axes (the steps would fall between pixels), digits of different widths, kerning
+// between digits, or glyphs that would touch one another's pixels.
+std::optional<TkDigitGlyphs> RenderDigitGlyphs(HFONT base, int angle)
+{
+    const HFONT font = angle % 90 != 0 ? nullptr : angle == 0 ? base : TurnedFont(base, angle);
+    if (font == nullptr) {
+        return std::nullopt;
+    }
+    HDC scratch = CreateCompatibleDC(Pass().dc);
+    if (scratch == nullptr) {
+        return std::nullopt;
+    }
+    const HGDIOBJ previousFont = SelectObject(scratch, base);
+    std::optional<TkDigitGlyphs> glyphs;
+    INT widths[10] = {};
+    TEXTMETRICA metrics{};
+    std::vector<KERNINGPAIR> kerning(GetKerningPairsA(scratch, 0, nullptr));
+    if (GetCharWidth32A(scratch, '0', '9', widths) && widths[0] > 0 &&
+        std::all_of(widths, widths + 10, [&](INT w) { return w == widths[0]; }) &&
+        GetKerningPairsA(scratch, static_cast<DWORD>(kerning.size()), kerning.data()) == kerning.size() &&
+        std::none_of(kerning.begin(), kerning.end(),
+                     [](const KERNINGPAIR& k) {
+                         return k.iKernAmount != 0 && k.wFirst >= '0' && k.wFirst <= '9' && k.wSecond >= '0' &&
+                                k.wSecond <= '9';
+                     }) &&
+        GetTextMetricsA(scratch, &metrics)) {
+        // The pen in the middle of a mask that holds the glyph turned any way, overhangs included.
+        const int reach = metrics.tmHeight + metrics.tmMaxCharWidth + 2;
+        TextMask mask(scratch, 2 * reach + 1, 2 * reach + 1, font, angle);
+        if (mask.Pixels() != nullptr) {
+            glyphs.emplace();
+            const int steps[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}}; // counter-clockwise, y downward
+            glyphs->stepX = steps[angle / 90][0] * widths[0];
+            glyphs->stepY = steps[angle / 90][1] * widths[0];
+            for (char digit = '0'; digit <= '9'; ++digit) {
+                mask.Render(reach, reach, std::string_view(&digit, 1), TRANSPARENT);
+                glyphs->digits[static_cast<size_t>(digit - '0')] = TkCutGlyph(*mask.Pixels(), reach, reach);
+            }
+            if (!TkGlyphsStayApart(*glyphs)) {
+                glyphs.reset();
+            }
+        }
+    }
+    SelectObject(scratch, previousFont);
+    DeleteDC(scratch);
+    return glyphs;
 }
 
 // A bitmap that is not one of the toolkit's, fetched top-down through GDI: GetObject reports no row order, so its
@@ -198,6 +315,7 @@ void TkEndDrawingOn(HANDLE bitmap)
 void TkReleaseDrawing()
 {
     TkStopDrawing();
+    TkForgetDigitGlyphs();
 }
 
 intptr_t TkStartDrawing(intptr_t target)
@@ -281,6 +399,37 @@ void TkDrawText(int x, int y, std::string_view text, int32_t colour)
 void TkDrawRotatedText(int x, int y, std::string_view text, int angle, int32_t colour)
 {
     DrawTextTurned(x, y, text, angle, colour);
+}
+
+bool TkDrawDigits(int x, int y, std::string_view digits, int angle, int32_t colour)
+{
+    DrawingPass& pass = Pass();
+    if (!pass.open || !gUseDigitGlyphs || !(pass.mode & TkModeTransparentText)) {
+        DrawTextTurned(x, y, digits, angle, colour);
+        return false;
+    }
+    angle = NormalAngle(angle);
+    const HFONT font = DrawingFont();
+    auto found = gDigitGlyphs.find({font, angle});
+    if (found == gDigitGlyphs.end()) {
+        found = gDigitGlyphs.emplace(std::pair{font, angle}, RenderDigitGlyphs(font, angle)).first;
+    }
+    GdiFlush();
+    if (!found->second || !TkPaintDigits(pass.pixels, x, y, digits, *found->second, colour, pass.mode)) {
+        DrawTextTurned(x, y, digits, angle, colour);
+        return false;
+    }
+    return true;
+}
+
+void TkUseDigitGlyphs(bool use)
+{
+    gUseDigitGlyphs = use;
+}
+
+void TkForgetDigitGlyphs()
+{
+    gDigitGlyphs.clear();
 }
 
 void TkDrawImage(HANDLE image, int x, int y)

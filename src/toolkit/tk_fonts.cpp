@@ -34,6 +34,7 @@ intptr_t TkLoadFont(int font, std::string_view name, int points, int style)
     } else if (const auto old = gFonts.find(font); old != gFonts.end()) {
         DeleteObject(old->second);
         gFonts.erase(old);
+        TkForgetDigitGlyphs();
     }
 
     const std::string face(name);
@@ -68,6 +69,7 @@ void TkReleaseFonts()
     for (const auto& [number, handle] : gFonts)
         DeleteObject(handle);
     gFonts.clear();
+    TkForgetDigitGlyphs();
 }
 
 int TkFontCount()

@@ -25,5 +25,5 @@ TkImageRecord* TkFindBitmap(HANDLE handle);
 // Ends the drawing pass if it draws on this bitmap, which is about to be freed or replaced: a bitmap still selected
 // into the pass's device context cannot be deleted.
 void TkEndDrawingOn(HANDLE bitmap);
-// Ends any pass and frees what the drawing keeps.
+// Ends any pass and frees what the drawing keeps, the digit glyphs too.
 void TkReleaseDrawing();

@@ -63,6 +63,14 @@ void TkDrawText(int x, int y, std::string_view text, int32_t colour);
 // As TkDrawText, turned counter-clockwise about (x, y) by angle degrees (reduced modulo 360); -90 reads from top to
 // bottom with the tops of the glyphs to the right, the text lying below and to the left of (x, y).
 void TkDrawRotatedText(int x, int y, std::string_view text, int angle, int32_t colour);
+// As TkDrawRotatedText (angle 0 for upright text) for a text of the digits 0 to 9, with the same pixels, but composed
+// from glyphs that are rendered once per font and angle and kept until the font is deleted. Where composition could
+// differ from the whole text - a font whose digits differ in width, kern or touch one another, an angle off the axes,
+// a text with another character, or text drawn with its background cell - the whole text is drawn instead. True
+// when the glyphs drew the text.
+bool TkDrawDigits(int x, int y, std::string_view digits, int angle, int32_t colour);
+// On at the start; off, TkDrawDigits draws every text whole (to compare the two).
+void TkUseDigitGlyphs(bool use);
 // Draws a bitmap (through the mode, its pixels opaque unless it has 32 bits) or an icon with its top-left corner at
 // (x, y).
 void TkDrawImage(HANDLE image, int x, int y);

@@ -133,6 +133,9 @@ void TkDestroyToolTipWindow();
 
 // --- Fonts (tk_fonts.cpp) ----------------------------------------------------------------------------------------
 void TkReleaseFonts();
+// tk_drawing.cpp: drops the digit glyphs rendered so far. Called whenever a font is deleted, since a font made later
+// may get its handle.
+void TkForgetDigitGlyphs();
 void TkReleaseImages(); // tk_images.cpp: frees every image and ends an open drawing pass
 
 // --- Bookkeeping (tk_window_table.cpp) ---------------------------------------------------------------------------

@@ -68,6 +68,26 @@ void HorizontalRun(const TkPixels& pixels, int64_t y, int64_t x0, int64_t x1, in
     x1 = std::min<int64_t>(x1, pixels.width);
     uint8_t* row = TkPixelRow(pixels, static_cast<int>(y));
     const int size = BytesPerPixel(pixels);
+    if (!(mode & TkModeAlphaBlend)) {
+        // Unblended, a fully covered pixel takes the colour's own bytes (or its alpha alone): a plain fill, which
+        // matters for the screen-long scale pictures.
+        const uint8_t bytes[4] = {static_cast<uint8_t>(TkBlue(colour)), static_cast<uint8_t>(TkGreen(colour)),
+                                  static_cast<uint8_t>(TkRed(colour)), static_cast<uint8_t>(TkAlpha(colour))};
+        if (mode & TkModeAlphaChannel) {
+            for (int64_t x = x0; size == 4 && x < x1; ++x) {
+                row[x * 4 + 3] = bytes[3];
+            }
+        } else if (size == 4) {
+            for (int64_t x = x0; x < x1; ++x) {
+                std::memcpy(row + x * 4, bytes, 4);
+            }
+        } else {
+            for (int64_t x = x0; x < x1; ++x) {
+                std::memcpy(row + x * 3, bytes, 3);
+            }
+        }
+        return;
+    }
     for (int64_t x = x0; x < x1; ++x) {
         WritePixel(row + x * size, pixels.bitsPerPixel, colour, 255, mode);
     }

@@ -2,6 +2,7 @@
 
 #include "e2e_support.h"
 #include "fault_test_marker.h"
+#include "tessaro_version.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ const std::string ExpectedFactsStart = "A program error occurred!\r\n\r\n"
                                        "Error code:\t-1073741819\r\n\r\n"
                                        "Error address:\t";
 const std::string ExpectedFactsEnd = "\r\nProgram name:\tTessaro\r\n"
-                                     "Program version:\tVersion 1.17\r\n"
+                                     "Program version:\tVersion " TESSARO_VERSION_TEXT "\r\n"
                                      "Program module:\tTessaro\r\n"
                                      "Program line:\t4242\r\n\r\n";
 

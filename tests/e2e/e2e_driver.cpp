@@ -278,9 +278,9 @@ void ProgramTest::TearDown()
     StopAllTessaros();
 }
 
-testing::AssertionResult ProgramTest::Start()
+testing::AssertionResult ProgramTest::Start(const std::string& exe)
 {
-    program = StartProgram(TESSARO_EXE);
+    program = StartProgram(exe);
     if (!program.process)
         return testing::AssertionFailure() << "the program could not be started";
     // The size origin label gets its "1" as the last step of building the ruler.

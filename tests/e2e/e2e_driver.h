@@ -98,7 +98,7 @@ protected:
 
     // Starts the program and waits until its main window and ruler stand and show the ruler's place; on time-out
     // the failure tells what the program shows. Fills main and ruler.
-    testing::AssertionResult Start();
+    testing::AssertionResult Start(const std::string& exe = TESSARO_EXE);
     // After a command that closes and builds the windows again: waits until the old main window and ruler are gone
     // and new ones stand, and fills main and ruler with them. False on time-out.
     bool WaitForRebuiltWindows();

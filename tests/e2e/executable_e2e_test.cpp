@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "tessaro_version.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ TEST(Executable, CarriesIconVersionAndAManifestForCommonControlsAndPerMonitorDpi
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
     EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << "the older fallback for Windows before 10 1607";
+    EXPECT_NE(manifest.find("name=\"Tessaro\" version=\"" TESSARO_VERSION_TEXT ".0.0\""), std::string::npos);
     FreeLibrary(exe);
 
     const DWORD size = GetFileVersionInfoSizeA(TESSARO_EXE, nullptr);
@@ -48,7 +50,9 @@ TEST(Executable, CarriesIconVersionAndAManifestForCommonControlsAndPerMonitorDpi
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(17, 1)) << "product version 1.17";
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(TESSARO_VERSION_MINOR, TESSARO_VERSION_MAJOR));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(TESSARO_VERSION_MINOR, TESSARO_VERSION_MAJOR));
     EXPECT_EQ(VersionString(info, "ProductName"), "Tessaro");
-    EXPECT_EQ(VersionString(info, "ProductVersion"), "1.17");
+    EXPECT_EQ(VersionString(info, "ProductVersion"), TESSARO_VERSION_TEXT);
+    EXPECT_EQ(VersionString(info, "FileVersion"), TESSARO_VERSION_TEXT);
 }

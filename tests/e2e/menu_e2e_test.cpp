@@ -1,8 +1,9 @@
 // The main window's menu commands that show or change windows and settings, picked with the keyboard as a user does:
-// "&Über ...", "&Kurzanleitung", "&Fenster immer im Vordergrund" and "&Tooltipps anzeigen".
+// "&Über ...", "&Kurzanleitung", "&Handbuch", "&Fenster immer im Vordergrund" and "&Tooltipps anzeigen".
 #include "e2e_driver.h"
 
 #include "core/object_ids.h"
+#include "tessaro_version.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ TEST_F(MenuTest, AboutBoxNamesProgramAndVersionAndStandsAboveAllWindows)
     ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'\x00DC', [&] {
         return (box = FindProgramWindow(program.processId, "Tessaro", "#32770")) != nullptr;
     })) << "the access key of the About item did not show the About box";
-    EXPECT_EQ(MessageBoxText(box), "Tessaro\r\n\r\nVersion 1.17\r\n\r\n");
+    EXPECT_EQ(MessageBoxText(box), "Tessaro\r\n\r\nVersion " TESSARO_VERSION_TEXT "\r\n\r\n");
     EXPECT_TRUE(IsTopmost(box)) << "the box is system-modal";
     EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
     EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box has only an OK button";
@@ -37,6 +38,45 @@ TEST_F(MenuTest, AboutBoxNamesProgramAndVersionAndStandsAboveAllWindows)
         return WaitUntil([&] { return !IsWindow(box); }, std::chrono::seconds(2));
     })) << "Enter must close the box";
     EXPECT_TRUE(IsWindow(main)) << "closing the box must not end the program";
+}
+
+TEST_F(MenuTest, ManualItemOpensThePdfBesideTheProgramOrSaysWhereItLookedForIt)
+{
+    // A copy of the program in a folder of its own, and a handler for PDF files that writes down what it was given
+    // (registered through HKEY_CLASSES_ROOT, which Wine takes from the machine's classes only).
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "TessaroManual\\";
+    const std::string exe = folder + "Tessaro.exe", manual = folder + "Tessaro.pdf", opened = folder + "opened.txt";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(TESSARO_EXE, exe.c_str(), FALSE));
+    DeleteFileA(manual.c_str());
+    DeleteFileA(opened.c_str());
+    const std::string command = "C:\\windows\\system32\\cmd.exe /c echo %1>\"" + opened + "\"";
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CLASSES_ROOT, ".pdf", nullptr, REG_SZ, "TessaroTest.Pdf", 16), 0);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CLASSES_ROOT, "TessaroTest.Pdf\\shell\\open\\command", nullptr, REG_SZ,
+                              command.c_str(), static_cast<DWORD>(command.size() + 1)),
+              0);
+
+    ASSERT_TRUE(Start(exe));
+    ASSERT_TRUE(WaitUntilTakingInput());
+    HWND box = nullptr;
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'H', [&] {
+        return (box = FindProgramWindow(program.processId, "Tessaro", "#32770")) != nullptr;
+    })) << "without the manual, the item must say so";
+    EXPECT_EQ(MessageBoxText(box), "Das Handbuch wurde nicht gefunden:\r\n" + manual);
+    PressMessageBoxButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    EXPECT_FALSE(FileExists(opened)) << "nothing is opened when the manual is missing";
+
+    ASSERT_TRUE(WriteBytes(manual, "%PDF-1.4\n"));
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'H', [&] { return !ReadBytes(opened).empty(); }))
+        << "the handler for PDF files was not started";
+    EXPECT_EQ(ReadBytes(opened), manual + "\r\n") << "the shell opens exactly the manual beside the program";
+    EXPECT_EQ(FindProgramWindow(program.processId, "Tessaro", "#32770"), nullptr);
+    EXPECT_EQ(QuitThroughMenu(), 0u);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "TessaroTest.Pdf");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".pdf");
 }
 
 TEST_F(MenuTest, AlwaysOnTopItemSwitchesTheMainWindowBothWaysAndTheExitStoresTheLastState)

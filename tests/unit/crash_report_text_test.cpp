@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/crash_report_text.h"
+#include "tessaro_version.h"
 #include "toolkit/tk_fault_messages.h"
 
 namespace {
@@ -20,7 +21,7 @@ TEST(CrashReport, ClipboardHoldsExactlyTheFactsEndingInABlankLine)
                                 "Error code:\t-1073741819\r\n\r\n"
                                 "Error address:\t5368713780\r\n"
                                 "Program name:\tTessaro\r\n"
-                                "Program version:\tVersion 1.17\r\n"
+                                "Program version:\tVersion " TESSARO_VERSION_TEXT "\r\n"
                                 "Program module:\tTessaro\r\n"
                                 "Program line:\t321\r\n\r\n");
 }

@@ -1,4 +1,5 @@
 #include "toolkit/tk_colour.h"
+#include "toolkit/tk_glyphs.h"
 #include "toolkit/tk_pixels.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,9 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <initializer_list>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -270,6 +273,106 @@ TEST(TkPixels, MaskCarriesTheColourByCoverage)
         EXPECT_EQ(target.Get(2, 0), c.target);
         EXPECT_EQ(target.Get(3, 0), c.partial);
     }
+}
+
+// --- Texts of digits composed from glyph masks (tk_glyphs) ---------------------------------------------------------
+
+// A glyph from its inked pixels, (x, y) from the pen position, each with a grey level, cut as the toolkit cuts one
+// rendered into a mask with the pen at (4, 4).
+TkGlyph GlyphOf(std::initializer_list<std::array<int, 3>> inked)
+{
+    Canvas mask(12, 12, 24, false, 0, {0, 0, 0, 0});
+    for (const auto& [x, y, grey] : inked) {
+        mask.Set(x + 4, y + 4, {grey, grey, grey, 0});
+    }
+    return TkCutGlyph(mask.view, 4, 4);
+}
+
+TEST(TkGlyphs, CutKeepsTheInkAndWhereItStandsFromThePen)
+{
+    const TkGlyph glyph = GlyphOf({{-1, 2, 200}, {1, 0, 30}});
+    EXPECT_EQ((std::array{glyph.left, glyph.top, glyph.width, glyph.height}), (std::array{-1, 0, 3, 3}));
+    EXPECT_TRUE(glyph.Covers(-1, 2));
+    EXPECT_TRUE(glyph.Covers(1, 0));
+    EXPECT_FALSE(glyph.Covers(0, 1));
+    EXPECT_FALSE(glyph.Covers(2, 0));
+    EXPECT_EQ(TkReadPixel(glyph.Mask(), 0, 2), TkRGBA(200, 200, 200, 255));
+    EXPECT_EQ(GlyphOf({}).width, 0) << "a blank has no ink";
+}
+
+// Composition is exact only while no two glyphs share a pixel, at neighbouring places or further apart.
+TEST(TkGlyphs, GlyphsStayApartOnlyWhenNoTwoPlacesShareAPixel)
+{
+    struct Case {
+        const char* what;
+        TkGlyph seven; // every other digit is a 2 x 3 block at the pen
+        int stepX, stepY;
+        bool apart;
+    };
+    const TkGlyph block = GlyphOf({{0, 0, 255}, {1, 0, 255}, {0, 2, 255}, {1, 2, 255}});
+    const Case cases[] = {
+        {"blocks one column apart", block, 3, 0, true},
+        {"blocks touching", block, 2, 0, true},
+        {"blocks overlapping", block, 1, 0, false},
+        {"downward, one row apart", block, 0, 4, true},
+        {"downward, overlapping", block, 0, 2, false},
+        {"leftward", block, -3, 0, true},
+        {"an overhang into the gap of the next glyph's box", GlyphOf({{0, 0, 255}, {2, 1, 9}}), 2, 0, true},
+        {"an overhang onto the next glyph's ink", GlyphOf({{0, 0, 255}, {2, 2, 9}}), 2, 0, false},
+        {"a reach of two places", GlyphOf({{0, 0, 255}, {6, 0, 1}}), 3, 0, false},
+        {"a reach backward", GlyphOf({{0, 0, 255}, {-3, 2, 1}}), 3, 0, false},
+        {"no step", block, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TkDigitGlyphs glyphs;
+        glyphs.digits.fill(block);
+        glyphs.digits[7] = c.seven;
+        glyphs.stepX = c.stepX;
+        glyphs.stepY = c.stepY;
+        EXPECT_EQ(TkGlyphsStayApart(glyphs), c.apart);
+    }
+}
+
+// The composed digits leave the same pixels as one mask of the whole text painted at once, clipped alike.
+TEST(TkGlyphs, ComposedDigitsEqualTheWholeTextsMask)
+{
+    TkDigitGlyphs glyphs;
+    for (int digit = 0; digit < 10; ++digit) {
+        glyphs.digits[static_cast<size_t>(digit)] = GlyphOf({{0, -1, 25 * digit + 10}, {2, digit % 3, 255}});
+    }
+    glyphs.digits[1] = GlyphOf({});
+    struct Case {
+        int x, y, stepX, stepY;
+    };
+    for (const Case& c : {Case{2, 3, 3, 0}, Case{-4, 1, 3, 0}, Case{5, -3, 0, 4}, Case{3, 18, 0, 4}}) {
+        SCOPED_TRACE(testing::Message() << "pen " << c.x << "," << c.y << " step " << c.stepX << "," << c.stepY);
+        glyphs.stepX = c.stepX;
+        glyphs.stepY = c.stepY;
+        const std::string text = "4071952";
+        // The whole text's mask, with the first pen at (10, 10).
+        Canvas whole(40, 40, 24, false, 0, {0, 0, 0, 0});
+        for (size_t i = 0; i < text.size(); ++i) {
+            const TkGlyph& glyph = glyphs.digits[static_cast<size_t>(text[i] - '0')];
+            for (int y = 0; y < glyph.height; ++y) {
+                for (int x = 0; x < glyph.width; ++x) {
+                    const int grey = TkRed(TkReadPixel(glyph.Mask(), x, y));
+                    const int place = static_cast<int>(i);
+                    whole.Set(10 + place * c.stepX + glyph.left + x, 10 + place * c.stepY + glyph.top + y,
+                              {grey, grey, grey, 0});
+                }
+            }
+        }
+        Canvas expected(12, 20, 32, false, 0, {0, 0, 0, 0}), composed(12, 20, 32, false, 0, {0, 0, 0, 0});
+        const int mode = TkModeAlphaBlend | TkModeTransparentText;
+        TkPixelsPaintMask(expected.view, c.x - 10, c.y - 10, whole.view, TkRGBA(0, 0, 0, 255), mode);
+        EXPECT_TRUE(TkPaintDigits(composed.view, c.x, c.y, text, glyphs, TkRGBA(0, 0, 0, 255), mode));
+        EXPECT_EQ(composed.memory, expected.memory);
+        EXPECT_FALSE(expected.Changed({0, 0, 0, 0}).empty()) << "the case shows nothing";
+    }
+    Canvas untouched(12, 20, 32, false, 0, {0, 0, 0, 0});
+    EXPECT_FALSE(TkPaintDigits(untouched.view, 2, 2, "12-3", glyphs, TkRGBA(0, 0, 0, 255), TkModeDefault));
+    EXPECT_TRUE(untouched.Changed({0, 0, 0, 0}).empty()) << "a text with a sign is not the glyphs' to paint";
 }
 
 } // namespace

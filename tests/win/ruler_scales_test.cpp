@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "core/app_state.h"
 #include "measure/ruler_scales.h"
+#include "measure/scale_ticks.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_windows.h"
@@ -111,5 +113,45 @@ TEST_F(RulerScalesTest, NumbersStandInTheirCellsAndNowhereElse)
         const RECT& q = c.quietArea;
         EXPECT_GT(picture.OpaqueIn(n.left, n.top, n.right, n.bottom), 3) << "no digits of 50 where they belong";
         EXPECT_EQ(picture.OpaqueIn(q.left, q.top, q.right, q.bottom), 0) << "ink where no number belongs";
+    }
+}
+
+// Every number a screen 7680 pixels wide and high carries, upright on the top and bottom scales and turned on the
+// left and right ones, comes out of the digit glyphs with exactly the pixels of its whole text.
+TEST_F(RulerScalesTest, NumbersFromDigitGlyphsEqualWholeTextsOnAScreenOf7680)
+{
+    AppState& app = App();
+    app.screenWidth = app.screenHeight = 7680;
+    // The comparison proves something only where the glyphs serve the scale font, upright and turned.
+    const int probe = static_cast<int>(TkCreateImage(-1, 20, 20, 32));
+    ASSERT_NE(TkStartDrawing(TkImageOutput(probe)), 0);
+    TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
+    TkDrawingFont(TkFontHandle(static_cast<int>(app.ScaleNumberFont)));
+    EXPECT_TRUE(TkDrawDigits(0, 0, "50", 0, TkRGBA(0, 0, 0, 255)));
+    EXPECT_TRUE(TkDrawDigits(19, 0, "50", ScaleNumberAngle, TkRGBA(0, 0, 0, 255)));
+    TkStopDrawing();
+    std::vector<Picture> drawn[2];
+    for (const bool glyphs : {false, true}) {
+        TkUseDigitGlyphs(glyphs);
+        DrawRulerScales();
+        for (const int image : {app.TopScaleBitmap, app.BottomScaleBitmap, app.LeftScaleBitmap, app.RightScaleBitmap})
+            drawn[glyphs].push_back(Read(image));
+    }
+    TkUseDigitGlyphs(true);
+    const char* sides[] = {"top", "bottom", "left", "right"};
+    for (size_t side = 0; side < 4; ++side) {
+        SCOPED_TRACE(sides[side]);
+        const Picture &whole = drawn[0][side], &composed = drawn[1][side];
+        ASSERT_EQ(whole.pixels.size(), size_t{7680} * ScaleThickness);
+        ASSERT_EQ(composed.pixels.size(), whole.pixels.size());
+        int differing = 0, first = -1;
+        for (size_t i = 0; i < whole.pixels.size(); ++i) {
+            const RGBQUAD &a = whole.pixels[i], &b = composed.pixels[i];
+            if (std::memcmp(&a, &b, sizeof a) != 0) {
+                first = first < 0 ? static_cast<int>(i) : first;
+                ++differing;
+            }
+        }
+        EXPECT_EQ(differing, 0) << "first at " << first % whole.width << "," << first / whole.width;
     }
 }

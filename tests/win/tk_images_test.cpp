@@ -88,8 +88,9 @@ protected:
         DeleteObject(font);
     }
 
-    // Opaque black text on a transparent 32-bit image, drawn the way the scales' numbers are.
-    int DrawScaleText(int width, int height, int x, int y, const char* text, int angle)
+    // Opaque black text on a transparent 32-bit image, drawn the way the scales' numbers are: whole, or composed
+    // from digit glyphs (then composed tells whether the glyphs drew it).
+    int DrawScaleText(int width, int height, int x, int y, const char* text, int angle, bool* composed = nullptr)
     {
         const int image = static_cast<int>(TkCreateImage(-1, width, height, 32));
         EXPECT_NE(TkStartDrawing(TkImageOutput(image)), 0);
@@ -97,7 +98,10 @@ protected:
         TkBox(0, 0, width, height, TkRGBA(0, 0, 0, 0));
         TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
         TkDrawingFont(font);
-        TkDrawRotatedText(x, y, text, angle, TkRGBA(0, 0, 0, 255));
+        if (composed != nullptr)
+            *composed = TkDrawDigits(x, y, text, angle, TkRGBA(0, 0, 0, 255));
+        else
+            TkDrawRotatedText(x, y, text, angle, TkRGBA(0, 0, 0, 255));
         TkStopDrawing();
         return image;
     }
@@ -330,6 +334,30 @@ TEST_F(TkImagesTest, TextTurnedMinusNinetyRunsDownwardBelowAndLeftOfItsAnchor)
         leftColumn += turned.At(ink.left + (ink.right - ink.left) / 4, y)[3] >= 128 ? 1 : 0;
     }
     EXPECT_GT(rightColumn, 2 * leftColumn) << "the glyph tops do not face right";
+}
+
+// Composed from glyphs rendered once, digits leave the whole text's pixels, byte for byte, along every axis; off the
+// axes, and for a text that is not all digits, the whole text is drawn.
+TEST_F(TkImagesTest, DigitsFromGlyphsLeaveThePixelsOfTheWholeText)
+{
+    struct Case {
+        const char* text;
+        int angle;
+        bool composed;
+    } cases[] = {
+        {"9081726354", 0, true},   {"9081726354", -90, true}, {"9081726354", 90, true},
+        {"9081726354", 180, true}, {"9081726354", 45, false}, {"-12", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " at " << c.angle << " degrees");
+        bool composed = false;
+        const Dib whole(TkImageHandle(DrawScaleText(200, 200, 100, 100, c.text, c.angle)));
+        const Dib digits(TkImageHandle(DrawScaleText(200, 200, 100, 100, c.text, c.angle, &composed)));
+        ASSERT_TRUE(whole.valid && digits.valid);
+        EXPECT_GT(FindInk(whole).count, 10) << "the text left no ink";
+        EXPECT_EQ(composed, c.composed);
+        EXPECT_TRUE(digits.rows == whole.rows) << "the composed digits differ from the whole text";
+    }
 }
 
 } // namespace

@@ -1,13 +1,32 @@
-// Measures the start-up work on pictures: drawing the four ruler scales for a large desktop and decoding every
-// picture the program carries. Usage: startup_drawing_bench [runs] [width] [height]
+// Measures the start-up work on pictures: drawing the four ruler scales for a large desktop, with the numbers
+// composed from digit glyphs and as whole texts in turn, and decoding every picture the program carries.
+// Usage: startup_drawing_bench [runs] [width] [height]
 #include <cstdlib>
 
 #include "bench_support.h"
 #include "core/app_state.h"
 #include "core/embedded_images.h"
 #include "measure/ruler_scales.h"
+#include "measure/scale_ticks.h"
 #include "toolkit/tk_fonts.h"
+#include "toolkit/tk_images.h"
 #include "toolkit/tk_windows.h"
+
+namespace {
+
+// Whether the digit glyphs serve the scale font at this angle, or whole texts are drawn instead.
+bool GlyphsServe(HFONT font, int angle)
+{
+    const int image = static_cast<int>(TkCreateImage(-1, 20, 20, 32));
+    TkStartDrawing(TkImageOutput(image));
+    TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
+    TkDrawingFont(font);
+    const bool served = TkDrawDigits(10, 0, "0", angle, TkRGBA(0, 0, 0, 255));
+    TkStopDrawing();
+    return served;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -16,25 +35,40 @@ int main(int argc, char** argv)
     app.screenWidth = argc > 2 ? std::atoi(argv[2]) : 7680;
     app.screenHeight = argc > 3 ? std::atoi(argv[3]) : 4320;
     TkStartup();
-    app.ScaleNumberFont = TkLoadFont(-1, "Tahoma", 7, 0);
+    const char* face = "Tahoma";
+    app.ScaleNumberFont = TkLoadFont(-1, face, 7, 0);
     if (app.ScaleNumberFont == 0)
-        app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
+        app.ScaleNumberFont = TkLoadFont(-1, face = "Arial", 7, 0);
 
-    std::vector<double> scales, pictures, both;
+    // The first drawing renders the glyphs as well.
+    double start = NowMs();
+    DrawRulerScales();
+    const double first = NowMs() - start;
+
+    std::vector<double> glyphs, whole, pictures;
     for (int run = 0; run < runs; ++run) {
-        const double start = NowMs();
+        start = NowMs();
         DrawRulerScales();
-        const double drawn = NowMs();
+        glyphs.push_back(NowMs() - start);
+        TkUseDigitGlyphs(false);
+        start = NowMs();
+        DrawRulerScales();
+        whole.push_back(NowMs() - start);
+        TkUseDigitGlyphs(true);
+        start = NowMs();
         LoadEmbeddedImages();
-        const double decoded = NowMs();
-        scales.push_back(drawn - start);
-        pictures.push_back(decoded - drawn);
-        both.push_back(decoded - start);
+        pictures.push_back(NowMs() - start);
     }
-    std::printf("desktop %d x %d\n", app.screenWidth, app.screenHeight);
-    Report("DrawRulerScales", scales);
+    const HFONT font = TkFontHandle(static_cast<int>(app.ScaleNumberFont));
+    std::printf("desktop %d x %d, scale font %s 7: digit glyphs %s upright, %s turned\n", app.screenWidth,
+                app.screenHeight, face, GlyphsServe(font, 0) ? "serve" : "fall back to whole texts",
+                GlyphsServe(font, ScaleNumberAngle) ? "serve" : "fall back to whole texts");
+    std::printf("%-48s %8.4f ms\n", "first DrawRulerScales (renders the glyphs)", first);
+    Report("DrawRulerScales, numbers from digit glyphs", glyphs);
+    Report("DrawRulerScales, numbers as whole texts", whole);
+    std::printf("%-48s %8.2f x\n", "whole texts / digit glyphs, medians",
+                Percentile(whole, 0.5) / Percentile(glyphs, 0.5));
     Report("decode all embedded pictures", pictures);
-    Report("both together", both);
     TkShutdown();
     return 0;
 }

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Takes the manual's screenshots of a real Tessaro.exe under Wine: take_screenshots.sh EXE OUT_DIR [STATE_DIR]
+# The program runs in a Wine prefix and on a virtual display of its own (STATE_DIR, by default OUT_DIR/../wine),
+# with prepared settings, over a prepared desktop picture (an orange and a blue box on a blue gradient), and is
+# driven with real mouse input. OUT_DIR receives the cropped PNG files and source.txt, which names the program file
+# (its SHA-256) they were taken from.
+set -euo pipefail
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 TESSARO_EXE OUT_DIR [STATE_DIR]" >&2
+    exit 2
+fi
+root=$(cd "$(dirname "$0")/../.." && pwd)
+exe=$(realpath "$1")
+out=$(realpath -m "$2")
+state=$(realpath -m "${3:-$out/../wine}")
+[ -f "$exe" ] || { echo "take_screenshots: no program file $exe" >&2; exit 1; }
+mkdir -p "$out" "$state"
+rm -f "$out"/*.png "$out/source.txt"
+
+# A fresh display and Wine server for every run; the prefix is kept.
+export TESSARO_SCREEN=1024x768x24
+unset DISPLAY
+"$root/cmake/wine-run.sh" "$state" --stop
+eval "$("$root/cmake/wine-run.sh" "$state" --env)"
+program=
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null
+    "$root/cmake/wine-run.sh" "$state" --stop
+}
+trap cleanup EXIT
+
+fail() {
+    echo "take_screenshots: $*" >&2
+    import -window root "$out/failure-screen.png" 2>/dev/null || true
+    exit 1
+}
+
+# The settings the program starts with: the short guide opens, the main window stands right, the ruler lies over
+# the orange box so that its top-left corner measures RGB 255,128,0.
+appdata=$("$WINELOADER" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
+prefs_dir=$("$WINELOADER" winepath -u "$appdata\\Tessaro" 2>/dev/null | tr -d '\r')
+mkdir -p "$prefs_dir"
+printf '%s\r\n' 'ShowShortGuide = 1' 'MainWindowOnTop = 1' 'ShowTooltips = 1' 'MainWindowPosX = 560' \
+    'MainWindowPosY = 40' 'RulerWindowPosX = 40' 'RulerWindowPosY = 330' 'RulerWindowWidth = 420' \
+    'RulerWindowHeight = 220' >"$prefs_dir/Tessaro.prefs"
+
+# Waits for the window with exactly this title and prints its id.
+wait_window() {
+    local id i
+    for i in $(seq 1 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        [ -n "$program" ] && ! kill -0 "$program" 2>/dev/null && fail "Tessaro ended before showing \"$1\""
+        sleep 0.1
+    done
+    fail "no window \"$1\" within 30 s"
+}
+
+# Reads a window's outer place and size into the variables wx, wy, ww, wh.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^X=/wx=/p; s/^Y=/wy=/p; s/^WIDTH=/ww=/p; s/^HEIGHT=/wh=/p')"
+}
+
+region_hash() { import -window root -crop "$1" +repage -format '%#' info:; }
+
+# Waits until the region looks the same in two grabs one after the other (a tooltip or menu has finished drawing).
+wait_settled() {
+    local previous='' now i
+    for i in $(seq 1 100); do
+        now=$(region_hash "$1")
+        [ "$now" = "$previous" ] && return 0
+        previous=$now
+        sleep 0.1
+    done
+    fail "the screen at $1 did not settle"
+}
+
+# Waits until the region differs from the given hash.
+wait_changed() {
+    local i
+    for i in $(seq 1 100); do
+        [ "$(region_hash "$1")" != "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "the screen at $1 did not change"
+}
+
+shot() { # name, crop geometry
+    wait_settled "$2"
+    import -window root -crop "$2" +repage -strip "PNG24:$out/$1.png"
+}
+
+"$WINELOADER" "$exe" </dev/null >"$state/tessaro.log" 2>&1 &
+program=$!
+
+# 1. The short guide, as it opens at the first start.
+guide=$(wait_window 'Kurzanleitung - Tessaro')
+main=$(wait_window 'Tessaro')
+wait_window 'Lineal - Tessaro' >/dev/null
+# The desktop: a picture on the display's root window, laid once Wine's desktop process has started (it clears
+# the root window).
+convert -size 1024x768 gradient:'#2d5f8a-#a9c8e3' -fill '#FF8000' -draw 'rectangle 20,300 250,430' \
+    -fill '#336699' -draw 'rectangle 300,480 520,600' "$state/desktop.png"
+# display sets the root window's background and ends with status 1 all the same; the pixel tells.
+for _ in $(seq 1 20); do
+    display -window root "$state/desktop.png" 2>/dev/null || true
+    [ "$(import -window root -crop 1x1+30+310 +repage -format '%[pixel:p]' info:)" = 'srgb(255,128,0)' ] && break
+    sleep 0.2
+done
+
+xdotool mousemove 1010 760
+geometry "$guide"
+shot kurzanleitung "${ww}x${wh}+${wx}+${wy}"
+# Its OK button: 90 x 25 at (600, 465) of its 700 x 500 inner area.
+border=$(((ww - 700) / 2))
+xdotool mousemove $((wx + border + 645)) $((wy + wh - border - 500 + 477)) click 1
+for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Kurzanleitung - Tessaro$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+
+# 2. The control panel after a click on the corner option top left. The panel's controls stand below the
+# caption and the menu bar (19 pixels under Wine's standard metrics); the colour swatch proves the click landed.
+geometry "$main"
+border=$(((ww - 270) / 2))
+caption=$((wh - 466 - 2 * border))
+menu_top=$((wy + border + caption))
+top=$((menu_top + 19))
+left=$((wx + border))
+xdotool mousemove $((left + 87)) $((top + 82)) click 1
+xdotool mousemove 1010 760
+swatch=
+for _ in $(seq 1 100); do
+    swatch=$(import -window root -crop "1x1+$((left + 132))+$((top + 298))" +repage -format '%[pixel:p]' info:)
+    [ "$swatch" = 'srgb(255,128,0)' ] && break
+    sleep 0.1
+done
+[ "$swatch" = 'srgb(255,128,0)' ] || fail "the corner click did not measure the orange box (swatch $swatch)"
+shot bedienfeld "${ww}x${wh}+${wx}+${wy}"
+
+# 3. The ruler over the desktop picture.
+shot lineal "520x330+10+280"
+
+# 4. The two menus with items, opened by clicks on their titles in the menu bar.
+menu_area="${ww}x230+${wx}+${wy}"
+closed=$(region_hash "$menu_area")
+open_menu() { # name, x of the title in the menu bar
+    xdotool mousemove $((left + $2)) $((menu_top + 10)) click 1
+    wait_changed "$menu_area" "$closed"
+    shot "$1" "$menu_area"
+    xdotool key Escape key Escape
+    xdotool mousemove 1010 760
+    for _ in $(seq 1 100); do
+        [ "$(region_hash "$menu_area")" = "$closed" ] && return 0
+        sleep 0.1
+    done
+    fail "the menu of $1 did not close"
+}
+open_menu menue-einstellungen 73
+open_menu menue-hilfe 128
+
+{
+    echo "program $(sha256sum "$exe" | cut -d' ' -f1)"
+    for f in "$out"/*.png; do echo "$(basename "$f") $(identify -format '%wx%h %#' "$f")"; done
+} >"$out/source.txt"
+echo "take_screenshots: $(ls "$out"/*.png | wc -l) screenshots of $exe in $out"
