@@ -57,6 +57,12 @@ struct AppState {
     NudgeRectangle NudgeRect;
     // True while a nudge moves the ruler and notifies it: the nudge's own notification measures, not the move.
     bool nudgingRuler = false;
+    // True while the system's move or size loop drags the ruler. A drag shows the screen at the corner once per
+    // frame: the frame's length in milliseconds, read from the display when a drag begins, and whether the next
+    // frame's probe is already due.
+    bool draggingRuler = false;
+    unsigned rulerFrameInterval = 17;
+    bool rulerFramePending = false;
 };
 
 AppState& App();

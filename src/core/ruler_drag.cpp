@@ -4,6 +4,7 @@
 #include "core/drag_zones.h"
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
+#include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
 #include "windows/ruler_window.h"
 
@@ -25,13 +26,31 @@ void ToRect(const TkRect& from, RECT& r)
 // tint at the corner.
 constexpr UINT_PTR SettledProbeTimer = 1;
 constexpr UINT SettledProbeDelay = 50; // milliseconds
+// A mouse may send a thousand steps a second, and the move loop waits for each: a step shows the ruler's geometry
+// at once and leaves the screen probe and the painting to this timer, which runs once per frame of the display.
+constexpr UINT_PTR FrameProbeTimer = 2;
 
 // Lays the ruler out when its size may have changed and measures it where it stands.
 void MeasureRuler(bool sized)
 {
+    TkHoldControlPainting(1);
     if (sized)
         LayoutRuler();
-    ProbeRulerCorner();
+    ProbeRulerCorner(); // paints what changed, the ruler's labels too
+    TkHoldControlPainting(0);
+}
+
+// One applied drag step: the layout and the edge and size fields now, unpainted; the rest with the next frame.
+void FollowRulerStep(HWND window, bool sized)
+{
+    TkHoldControlPainting(1);
+    if (sized)
+        LayoutRuler();
+    MeasureRulerGeometry();
+    TkHoldControlPainting(0);
+    AppState& app = App();
+    if (!app.rulerFramePending && SetTimer(window, FrameProbeTimer, app.rulerFrameInterval, nullptr))
+        app.rulerFramePending = true;
 }
 
 } // namespace
@@ -52,7 +71,7 @@ void StartRulerDrag()
 
 LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const AppState& app = App();
+    AppState& app = App();
     // The toolkit hands the callback the messages of the ruler's container (the peephole) too.
     if (window != TkWindowHandle(RulerWindow))
         return CallbackDefault;
@@ -75,15 +94,34 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_WINDOWPOSCHANGED: {
         // Every applied step of a drag, and the one move at its end when windows are not shown while dragged.
         const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
-        if (!app.nudgingRuler && (flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+        // Outside a drag (the system placing the ruler, the one move at the end of a drag without its contents
+        // shown) it measures at once.
+        if (app.nudgingRuler || (flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE))
+            break;
+        if (app.draggingRuler)
+            FollowRulerStep(window, (flags & SWP_NOSIZE) == 0);
+        else
             MeasureRuler((flags & SWP_NOSIZE) == 0);
         break;
     }
+    case WM_ENTERSIZEMOVE: {
+        app.draggingRuler = true;
+        const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
+        app.rulerFrameInterval = (1000 + rate - 1) / rate;
+        break;
+    }
     case WM_EXITSIZEMOVE:
+        app.draggingRuler = false;
         // The drag has ended; the screen shows the ruler's last place only with a later composed frame.
         SetTimer(window, SettledProbeTimer, SettledProbeDelay, nullptr);
         break;
     case WM_TIMER:
+        if (wParam == FrameProbeTimer) {
+            KillTimer(window, FrameProbeTimer);
+            app.rulerFramePending = false;
+            ShowRulerFrame();
+            return 0;
+        }
         if (wParam != SettledProbeTimer)
             break;
         KillTimer(window, SettledProbeTimer);

@@ -97,22 +97,43 @@ std::string TaskFileName(unsigned long processId)
     return TaskFileNameFromModules(processId);
 }
 
-void ProbeRulerCorner()
+void MeasureRulerGeometry()
 {
-    const int x = TkWindowX(RulerWindow), y = TkWindowY(RulerWindow);
-    const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
     const ProbeCorner corner = SelectedCorner();
     if (corner != ProbeCorner::None) {
-        const TkPoint peephole = CornerInRuler(corner, w, h);
+        const TkPoint peephole = CornerInRuler(corner, TkWindowWidth(RulerWindow), TkWindowHeight(RulerWindow));
         TkResizeControl(MagnifierPeephole, peephole.x, peephole.y, TkKeep, TkKeep);
     }
-    // The peephole must stand on its new place on the screen before the screen is read through it.
-    UpdateWindow(TkWindowHandle(RulerWindow));
     ShowRulerGeometry();
+}
+
+void ProbeRulerScreen()
+{
+    const ProbeCorner corner = SelectedCorner();
     if (corner == ProbeCorner::None)
         return;
-    const TkPoint p = CornerOnScreen(corner, x, y, w, h);
+    // The peephole must stand on its new place on the screen before the screen is read through it.
+    UpdateWindow(TkWindowHandle(RulerWindow));
+    const TkPoint p = CornerOnScreen(corner, TkWindowX(RulerWindow), TkWindowY(RulerWindow),
+                                     TkWindowWidth(RulerWindow), TkWindowHeight(RulerWindow));
     RefreshMagnifier(p);
     ShowColour(p);
     ShowWindowAt(p);
+}
+
+void ShowRulerFrame()
+{
+    TkHoldControlPainting(1);
+    ProbeRulerScreen();
+    TkHoldControlPainting(0);
+    TkPaintChangedControls();
+}
+
+void ProbeRulerCorner()
+{
+    TkHoldControlPainting(1);
+    MeasureRulerGeometry();
+    ProbeRulerScreen();
+    TkHoldControlPainting(0);
+    TkPaintChangedControls();
 }

@@ -3,8 +3,17 @@
 #include <string>
 
 // Measures at the selected corner of the ruler: writes its edges and size, refreshes the magnifier, and shows the
-// colour of the pixel and the facts about the window that lies there.
+// colour of the pixel and the facts about the window that lies there; then paints what changed, in one pass.
 void ProbeRulerCorner();
+
+// The two halves of it. The geometry: the peephole on the selected corner and the edge and size fields, with no
+// screen read. A drag shows it on every step.
+void MeasureRulerGeometry();
+// The screen at the corner: the magnifier, the colour and the window facts. A drag reads it once per frame.
+void ProbeRulerScreen();
+// What a drag shows once per frame: the screen at the corner, then every control changed since the last frame,
+// painted in one pass.
+void ShowRulerFrame();
 
 // The executable's file name of a process, "" when it cannot be found. Asks the process's image path first and
 // lists its modules only when that fails.

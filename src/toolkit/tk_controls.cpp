@@ -1,4 +1,5 @@
 // Controls: creation in the current control list, and the operations on them.
+#include <algorithm>
 #include <string>
 
 #include "toolkit/tk_internal.h"
@@ -89,6 +90,33 @@ HWND HandleOf(int control)
 void Redraw(HWND handle)
 {
     RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// Whether a change of the control is to be painted later, by TkPaintChangedControls; the control is noted for it
+// then. A hidden control paints nothing either way.
+bool PaintLater(int control, TkControlRecord& record)
+{
+    TkShared& shared = TkSharedState();
+    if (shared.paintHolds == 0 || !(GetWindowLongA(record.handle, GWL_STYLE) & WS_VISIBLE))
+        return false;
+    if (!record.unpainted) {
+        record.unpainted = true;
+        shared.unpaintedControls.push_back(control);
+    }
+    return true;
+}
+
+// Makes a change that the control would paint at once (a static paints inside WM_SETTEXT and STM_SETIMAGE) with its
+// drawing switched off, when painting is held.
+template <typename Change> void ChangeControl(int control, TkControlRecord& record, Change change)
+{
+    if (!PaintLater(control, record)) {
+        change();
+        return;
+    }
+    SendMessageA(record.handle, WM_SETREDRAW, FALSE, 0);
+    change();
+    SendMessageA(record.handle, WM_SETREDRAW, TRUE, 0);
 }
 
 } // namespace
@@ -190,7 +218,39 @@ void TkSetControlText(int control, std::string_view text)
         return;
     record->lastText.assign(text);
     record->textSet = true;
-    SetWindowTextA(record->handle, record->lastText.c_str());
+    // A static paints inside WM_SETTEXT; while painting is held the text is stored as the static would store it,
+    // by the default procedure, and the static paints it when it is next painted.
+    if (record->kind == TkControlKind::Text && PaintLater(control, *record))
+        DefWindowProcA(record->handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record->lastText.c_str()));
+    else
+        ChangeControl(control, *record, [record] { SetWindowTextA(record->handle, record->lastText.c_str()); });
+}
+
+void TkHoldControlPainting(int held)
+{
+    TkShared& shared = TkSharedState();
+    shared.paintHolds = held ? shared.paintHolds + 1 : std::max(0, shared.paintHolds - 1);
+}
+
+int TkPaintChangedControls()
+{
+    TkShared& shared = TkSharedState();
+    std::vector<HWND> windows;
+    for (int control : shared.unpaintedControls) {
+        TkControlRecord* record = TkFindControl(control);
+        if (!record || !record->handle)
+            continue;
+        record->unpainted = false;
+        RedrawWindow(record->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        HWND window = GetAncestor(record->handle, GA_ROOT);
+        if (std::find(windows.begin(), windows.end(), window) == windows.end())
+            windows.push_back(window);
+    }
+    const int changed = static_cast<int>(shared.unpaintedControls.size());
+    shared.unpaintedControls.clear();
+    for (HWND window : windows)
+        UpdateWindow(window);
+    return changed;
 }
 
 std::string TkGetControlText(int control)
@@ -214,7 +274,9 @@ void TkSetControlState(int control, intptr_t state)
         SendMessageA(record->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case TkControlKind::Image:
-    case TkControlKind::ImageButton: ShowImage(*record, reinterpret_cast<HANDLE>(state)); break;
+    case TkControlKind::ImageButton:
+        ChangeControl(control, *record, [record, state] { ShowImage(*record, reinterpret_cast<HANDLE>(state)); });
+        break;
     default: break;
     }
 }
@@ -248,7 +310,8 @@ void TkSetControlColor(int control, int which, int32_t colour)
     } else {
         return;
     }
-    Redraw(record->handle);
+    if (!PaintLater(control, *record))
+        Redraw(record->handle);
 }
 
 void TkSetControlFont(int control, intptr_t font)
@@ -276,6 +339,9 @@ void TkResizeControl(int control, int x, int y, int width, int height)
         width = rect.right - rect.left;
     if (height == TkKeep)
         height = rect.bottom - rect.top;
+    // A drag lays the ruler out on every step, mostly to where its controls already stand.
+    if (x == rect.left && y == rect.top && width == rect.right - rect.left && height == rect.bottom - rect.top)
+        return;
     MoveWindow(handle, x, y, width, height, TRUE);
 }
 

@@ -48,6 +48,8 @@ struct TkControlRecord {
     // The text TkSetControlText gave the control last (our controls take no typed text).
     std::string lastText;
     bool textSet = false;
+    // Changed while painting was held and not painted since.
+    bool unpainted = false;
 };
 
 struct TkMenuRecord {
@@ -91,6 +93,10 @@ struct TkShared {
     int lastWindow = -1;
     int lastObject = 0;
     int lastType = -1;
+
+    // TkHoldControlPainting: how many holds are open, and the controls changed under them, not yet painted.
+    int paintHolds = 0;
+    std::vector<int> unpaintedControls;
 };
 
 TkShared& TkSharedState();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "toolkit/tk_services.h"
+#include "toolkit/tk_windows.h"
 
 namespace {
 
@@ -68,4 +69,16 @@ const TkMonitor* TkMonitorAt(int index)
     if (index < 0 || index >= TkMonitorCount())
         return nullptr;
     return &gMonitors[static_cast<size_t>(index)];
+}
+
+int TkWindowRefreshRate(int window)
+{
+    MONITORINFOEXA info{};
+    info.cbSize = sizeof(info);
+    TkMonitor monitor;
+    // 0 and 1 stand for the display hardware's default rate.
+    if (GetMonitorInfoA(MonitorFromWindow(TkWindowHandle(window), MONITOR_DEFAULTTOPRIMARY), &info) &&
+        ReadMode(info.szDevice, monitor) && monitor.refreshRate > 1)
+        return monitor.refreshRate;
+    return 60;
 }

@@ -46,6 +46,8 @@ struct TkMonitor {
 int TkExamineMonitors();
 int TkMonitorCount();
 const TkMonitor* TkMonitorAt(int index);
+// The refresh rate of the monitor that shows most of the window, in Hz; 60 when the system does not say.
+int TkWindowRefreshRate(int window);
 
 // --- Timing ----------------------------------------------------------------------------------------------------------
 

@@ -66,6 +66,8 @@ void TkStartup()
         CreateWindowExA(0, MessageWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     TkClearTables();
     TkClearEvents();
+    shared.paintHolds = 0;
+    shared.unpaintedControls.clear();
 }
 
 void TkShutdown()
@@ -91,6 +93,8 @@ void TkShutdown()
 
     TkClearTables();
     TkClearEvents();
+    shared.paintHolds = 0;
+    shared.unpaintedControls.clear();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     UnregisterClassA(TkContainerClassName(), instance);
     UnregisterClassA(MessageWindowClass, instance);

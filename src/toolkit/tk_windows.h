@@ -106,6 +106,10 @@ HWND TkButton(int control, int x, int y, int width, int height, std::string_view
 HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text);
 
 void TkSetControlText(int control, std::string_view text);
+// While painting is held (holds nest), texts, colours and pictures given to visible controls are not painted at
+// once: TkPaintChangedControls paints the controls changed since, together in one pass, and returns how many.
+void TkHoldControlPainting(int held);
+int TkPaintChangedControls();
 std::string TkGetControlText(int control);
 // Option button, check box: 1 selected, 0 cleared. Image control: a native image handle shown at once.
 void TkSetControlState(int control, intptr_t state);

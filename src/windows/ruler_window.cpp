@@ -43,6 +43,7 @@ void BuildRulerWindow()
                      settings.RulerWindowHeight, "Lineal - Tessaro", RulerWindowFlags);
     if (!window)
         return;
+    app.rulerFramePending = false; // a new window has no timer
     TkSetWindowColor(RulerWindow, RulerGrey);
     SetWindowLongA(window, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TOOLWINDOW);
     SetLayeredWindowAttributes(window, static_cast<COLORREF>(KeyColour), RulerAlpha, LWA_COLORKEY | LWA_ALPHA);

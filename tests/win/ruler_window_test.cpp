@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "program_windows.h"
@@ -73,6 +74,43 @@ TEST_F(RulerWindowTest, MeasuresTheMoveThatEndsADragWithoutItsContentsShown)
     GetWindowRect(GetDlgItem(ruler, MagnifierPeephole), &hole);
     EXPECT_EQ(hole.left, 120 + 359);
     EXPECT_EQ(hole.top, 110 + 189);
+}
+
+// A drag step shows the ruler's edges at once and leaves the screen probe and the painting to the next frame, which
+// comes without further input and shows the corner's last place.
+TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
+{
+    // A black patch under the corner where the drag starts, a white one where it ends.
+    const auto patch = [](DWORD style, int x) {
+        return CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE | style, x, 90, 15, 20, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    };
+    HWND black = patch(SS_BLACKRECT, 90), white = patch(SS_WHITERECT, 105);
+    HWND ruler = TkWindowHandle(RulerWindow);
+    SetWindowPos(ruler, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    TkSetControlState(CornerTopLeftOption, 1);
+    PumpMessages();
+    ProbeRulerCorner();
+    const std::string startColour = TkGetControlText(RgbValueField);
+
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    for (int x = 101; x <= 110; ++x) {
+        SetWindowPos(ruler, nullptr, x, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Read before any message is pumped: the step itself wrote the edges and read nothing from the screen.
+        EXPECT_EQ(TkGetControlText(LeftEdgeTopField), std::to_string(x));
+        EXPECT_EQ(TkGetControlText(RightEdgeBottomField), std::to_string(x + 299));
+        EXPECT_EQ(TkGetControlText(RgbValueField), startColour);
+    }
+    EXPECT_TRUE(WaitUntil(
+        [] {
+            PumpMessages();
+            return !App().rulerFramePending;
+        },
+        std::chrono::seconds(5)));
+    EXPECT_NE(TkGetControlText(RgbValueField), startColour) << "the frame after the last step reads its place";
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    DestroyWindow(black);
+    DestroyWindow(white);
 }
 
 // Dragged onto a display of another scale, the ruler keeps its size in pixels: it measures physical pixels.

@@ -1,10 +1,13 @@
-// Measures the corner probe that runs on every drag step, over a window of another process, and the two ways of
-// finding the task's file name it chooses between: the process's image path first, or the module snapshot alone.
+// Measures what a drag costs, over a window of another process: the handling of one drag step, the work of one frame
+// (the screen probe and the painting of what changed), a simulated drag of a thousand steps a second, and the same
+// drag the way every step used to probe and paint at once; then the two ways of finding the task's file name.
 // Usage: probe_bench [probes]. With --target it is the other process: a plain coloured window.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "bench_support.h"
+#include "core/app_state.h"
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
@@ -77,6 +80,104 @@ std::string FieldText(int control)
     return TkGetControlText(control);
 }
 
+// Paintings of one edge field, which changes on every step of a sideways drag.
+WNDPROC gFieldProcedure = nullptr;
+int gFieldPaints = 0;
+
+LRESULT CALLBACK CountingFieldProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+        ++gFieldPaints;
+    return CallWindowProcA(gFieldProcedure, window, message, wParam, lParam);
+}
+
+// Moves the ruler one pixel sideways, back and forth, without its own notification measuring.
+int MoveQuietly(int step)
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    const int x = TkWindowX(RulerWindow) + ((step / 20) % 2 ? -1 : 1);
+    App().nudgingRuler = true;
+    SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    App().nudgingRuler = false;
+    return x;
+}
+
+struct DragResult {
+    std::vector<double> waits;  // from the moment each step was due to the end of its handling
+    std::vector<double> frames; // the frame timer's handling
+    int fieldPaints = 0;
+    double duration = 0;
+    bool exact = false;
+};
+
+bool FieldsShowRuler()
+{
+    const int x = TkWindowX(RulerWindow), w = TkWindowWidth(RulerWindow);
+    return FieldText(LeftEdgeTopField) == std::to_string(x) && FieldText(LeftEdgeBottomField) == std::to_string(x) &&
+           FieldText(RightEdgeTopField) == std::to_string(x + w - 1) &&
+           FieldText(TopEdgeLeftField) == std::to_string(TkWindowY(RulerWindow));
+}
+
+// A drag of steps one-pixel moves at 1 ms intervals, as a 1000 Hz mouse sends them, with the messages pumped between
+// as the system's move loop does. The old way measures every step at once with the probe and its painting.
+DragResult SimulateDrag(int steps, bool oldWay)
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    DragResult result;
+    gFieldPaints = 0;
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    const double start = NowMs();
+    double lastEnd = start;
+    for (int i = 0; i < steps; ++i) {
+        // A step waits from when it is due, or from the end of the step before when that ran late: for the frame
+        // probe and for its own handling.
+        const double due = std::max(start + i, lastEnd);
+        do {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                const bool frame = message.message == WM_TIMER && message.hwnd == ruler && message.wParam == 2;
+                const double before = NowMs();
+                DispatchMessageA(&message);
+                if (frame)
+                    result.frames.push_back(NowMs() - before);
+            }
+        } while (NowMs() < due);
+        if (oldWay) {
+            MoveQuietly(i);
+            MeasureRulerGeometry();
+            ProbeRulerScreen();
+        } else {
+            const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
+            SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        lastEnd = NowMs();
+        result.waits.push_back(lastEnd - due);
+    }
+    result.exact = FieldsShowRuler();
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    // The last frame follows the last step.
+    WaitUntil(
+        [] {
+            PumpMessages();
+            return !App().rulerFramePending;
+        },
+        std::chrono::seconds(2));
+    result.duration = NowMs() - start;
+    result.fieldPaints = gFieldPaints;
+    return result;
+}
+
+void ReportDrag(const char* what, const DragResult& drag)
+{
+    Report(what, drag.waits);
+    std::printf("  %zu steps in %.0f ms (%.0f frames of 60 Hz): %zu frame probes, %d paintings of an edge field, "
+                "fields right at once after the last step: %s\n",
+                drag.waits.size(), drag.duration, drag.duration / (1000.0 / 60), drag.frames.size(), drag.fieldPaints,
+                drag.exact ? "yes" : "NO");
+    if (!drag.frames.empty())
+        Report("  its frame probes", drag.frames);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,24 +197,56 @@ int main(int argc, char** argv)
                 FieldText(WindowNameField).c_str(), FieldText(WindowClassField).c_str(), FieldText(TaskField).c_str(),
                 FieldText(RgbValueField).c_str(), target.dwProcessId);
 
-    Report("ProbeRulerCorner, ruler still", TimePart(probes, ProbeRulerCorner));
-    // A drag changes the edge fields on every step; moving the ruler a pixel before each probe does the same.
-    int step = 0;
-    std::vector<double> moving;
-    for (int i = 0; i < probes / 5 + 1; ++i) {
-        TkResizeWindow(RulerWindow, TkWindowX(RulerWindow) + ((++step / 20) % 2 ? -1 : 1), TkKeep, TkKeep, TkKeep);
+    HWND ruler = TkWindowHandle(RulerWindow);
+    HWND field = TkControlHandle(LeftEdgeTopField);
+    gFieldProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingFieldProcedure)));
+
+    // (a) and (b) run inside a drag, as the system's move loop announces it.
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    // (a) One drag step's notification, after the ruler has moved a pixel: the geometry, no screen read, no painting.
+    std::vector<double> notification;
+    for (int i = 0; i < probes; ++i) {
+        const int x = MoveQuietly(i);
+        WINDOWPOS position{ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER};
         const double start = NowMs();
-        ProbeRulerCorner();
-        moving.push_back(NowMs() - start);
-        if (i % 64 == 0)
+        SendMessageA(ruler, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+        notification.push_back(NowMs() - start);
+        if (i % 16 == 0)
             PumpMessages();
     }
-    Report("ProbeRulerCorner, ruler one pixel further each time", moving);
-    // What a drag step costs the user: the probe and the painting of the panel it changed.
-    Report("ProbeRulerCorner + painting the panel", TimePart(probes / 5 + 1, [] {
-               ProbeRulerCorner();
-               RedrawWindow(TkWindowHandle(MainWindow), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-           }));
+    Report("(a) one drag notification", notification);
+    // (b) One frame: the screen probe and the painting of every control changed since the last frame.
+    std::vector<double> frame;
+    for (int i = 0; i < probes / 5 + 1; ++i) {
+        const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
+        SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const double start = NowMs();
+        ShowRulerFrame();
+        frame.push_back(NowMs() - start);
+        if (i % 16 == 0)
+            PumpMessages();
+    }
+    Report("(b) one frame: screen probe + painting", frame);
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    // (d) The old way for comparison: every step probed the screen and painted each changed field at once.
+    std::vector<double> oldStep;
+    for (int i = 0; i < probes / 5 + 1; ++i) {
+        MoveQuietly(i);
+        const double start = NowMs();
+        MeasureRulerGeometry();
+        ProbeRulerScreen();
+        oldStep.push_back(NowMs() - start);
+        if (i % 16 == 0)
+            PumpMessages();
+    }
+    Report("(d) one drag step the old way (probe, paint each)", oldStep);
+    PumpMessages();
+    // (c) A simulated drag at 1000 steps a second, and (d) the same drag the old way.
+    ReportDrag("(c) drag, 1000 steps at 1 ms: wait of each step", SimulateDrag(1000, false));
+    ReportDrag("(d) the same drag the old way: wait of each step", SimulateDrag(1000, true));
+    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gFieldProcedure));
+
     const int parts = probes / 5 + 1;
     const std::vector<double> imagePath = TimePart(parts, [&] { TaskFileName(target.dwProcessId); });
     const std::vector<double> snapshot = TimePart(parts, [&] { TaskFileNameFromModules(target.dwProcessId); });
@@ -133,6 +266,22 @@ int main(int argc, char** argv)
     int flip = 0;
     Report("  part: one field's text, changed",
            TimePart(parts, [&] { TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151"); }));
+    TkHoldControlPainting(1);
+    Report("  part: one field's text, changed, painting held",
+           TimePart(parts, [&] { TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151"); }));
+    TkHoldControlPainting(0);
+    TkPaintChangedControls();
+    std::vector<double> geometry;
+    for (int i = 0; i < parts; ++i) {
+        MoveQuietly(i);
+        const double start = NowMs();
+        TkHoldControlPainting(1);
+        MeasureRulerGeometry();
+        TkHoldControlPainting(0);
+        geometry.push_back(NowMs() - start);
+    }
+    Report("  part: MeasureRulerGeometry, ruler moved", geometry);
+    Report("  part: moving the ruler a pixel", TimePart(parts, [&] { MoveQuietly(++flip); }));
     Report("  part: one field's text, unchanged", TimePart(parts, [&] { TkSetControlText(RulerWidthField, "150"); }));
     Report("  part: reading one field's text", TimePart(parts, [&] { TkGetControlText(RulerWidthField); }));
 
