@@ -4,6 +4,7 @@
 
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
+#include "measure/window_at_point.h"
 #include "program_windows.h"
 #include "toolkit/tk_windows.h"
 #include "windows/ruler_window.h"
@@ -61,4 +62,32 @@ TEST_F(RulerWindowTest, KeepsItsPixelSizeWhenTheDisplayScaleChanges)
     EXPECT_EQ(answer, TRUE);
     EXPECT_EQ(proposed.cx, 300);
     EXPECT_EQ(proposed.cy, 150);
+}
+
+// The window under the ruler is found without touching the ruler: its style, its layered colour key and alpha, its
+// place, and nothing to repaint. A window of this process is never the answer.
+TEST_F(RulerWindowTest, FindingTheWindowUnderTheRulerLeavesTheRulerAsItWas)
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    PumpMessages();
+    const LONG_PTR style = GetWindowLongPtrA(ruler, GWL_EXSTYLE);
+    COLORREF key = 0, keyAfter = 0;
+    BYTE alpha = 0, alphaAfter = 0;
+    DWORD flags = 0, flagsAfter = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(ruler, &key, &alpha, &flags));
+    RECT place, placeAfter;
+    GetWindowRect(ruler, &place);
+
+    HWND found = ForeignWindowAt(POINT{place.left, place.top});
+    DWORD process = 0;
+    GetWindowThreadProcessId(found, &process);
+    EXPECT_NE(process, GetCurrentProcessId());
+    EXPECT_EQ(GetWindowLongPtrA(ruler, GWL_EXSTYLE), style);
+    ASSERT_TRUE(GetLayeredWindowAttributes(ruler, &keyAfter, &alphaAfter, &flagsAfter));
+    EXPECT_EQ(keyAfter, key);
+    EXPECT_EQ(alphaAfter, alpha);
+    EXPECT_EQ(flagsAfter, flags);
+    GetWindowRect(ruler, &placeAfter);
+    EXPECT_TRUE(EqualRect(&place, &placeAfter));
+    EXPECT_FALSE(GetUpdateRect(ruler, nullptr, FALSE)) << "the ruler has something to repaint";
 }
