@@ -55,6 +55,8 @@ struct AppState {
 
     // Filled by the one-pixel nudges and sent with their notification.
     NudgeRectangle NudgeRect;
+    // True while a nudge moves the ruler and notifies it: the nudge's own notification measures, not the move.
+    bool nudgingRuler = false;
 };
 
 AppState& App();

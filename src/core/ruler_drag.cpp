@@ -20,6 +20,20 @@ void ToRect(const TkRect& from, RECT& r)
     r = {from.left, from.top, from.right, from.bottom};
 }
 
+// After a drag the corner is read once more, when a desktop that composes its picture from the windows' images shows
+// the ruler at its last place: a few frames after the drag's end. Reading at once could still see the ruler's own
+// tint at the corner.
+constexpr UINT_PTR SettledProbeTimer = 1;
+constexpr UINT SettledProbeDelay = 50; // milliseconds
+
+// Lays the ruler out when its size may have changed and measures it where it stands.
+void MeasureRuler(bool sized)
+{
+    if (sized)
+        LayoutRuler();
+    ProbeRulerCorner();
+}
+
 } // namespace
 
 void StartRulerDrag()
@@ -36,27 +50,45 @@ void StartRulerDrag()
     SendMessageA(TkWindowHandle(RulerWindow), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), 0);
 }
 
-LRESULT RulerWindowCallback(HWND, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const AppState& app = App();
+    // The toolkit hands the callback the messages of the ruler's container (the peephole) too.
+    if (window != TkWindowHandle(RulerWindow))
+        return CallbackDefault;
     switch (message) {
-    case WM_SIZING: {
-        auto* rect = reinterpret_cast<RECT*>(lParam);
-        TkRect held = FromRect(*rect);
-        ConstrainSizing(held, static_cast<int>(wParam), app.screenRight, app.screenBottom);
-        ToRect(held, *rect);
-        LayoutRuler();
-        ProbeRulerCorner();
-        break;
-    }
+    case WM_SIZING:
     case WM_MOVING: {
+        // The system sends these before it applies the rectangle: a drag step is measured once the ruler stands
+        // there (WM_WINDOWPOSCHANGED). A nudge's notification comes after its move and measures for it.
         auto* rect = reinterpret_cast<RECT*>(lParam);
         TkRect held = FromRect(*rect);
-        ConstrainMoving(held, app.screenRight, app.screenBottom);
+        if (message == WM_SIZING)
+            ConstrainSizing(held, static_cast<int>(wParam), app.screenRight, app.screenBottom);
+        else
+            ConstrainMoving(held, app.screenRight, app.screenBottom);
         ToRect(held, *rect);
-        ProbeRulerCorner();
+        if (app.nudgingRuler)
+            MeasureRuler(message == WM_SIZING);
         break;
     }
+    case WM_WINDOWPOSCHANGED: {
+        // Every applied step of a drag, and the one move at its end when windows are not shown while dragged.
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+        if (!app.nudgingRuler && (flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            MeasureRuler((flags & SWP_NOSIZE) == 0);
+        break;
+    }
+    case WM_EXITSIZEMOVE:
+        // The drag has ended; the screen shows the ruler's last place only with a later composed frame.
+        SetTimer(window, SettledProbeTimer, SettledProbeDelay, nullptr);
+        break;
+    case WM_TIMER:
+        if (wParam != SettledProbeTimer)
+            break;
+        KillTimer(window, SettledProbeTimer);
+        MeasureRuler(true);
+        return 0;
     case WM_GETDPISCALEDSIZE:
         // The ruler measures physical pixels: moved onto a display of another scale it keeps its size in pixels.
         reinterpret_cast<SIZE*>(lParam)->cx = TkWindowWidth(RulerWindow);

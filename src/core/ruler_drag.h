@@ -5,5 +5,6 @@
 
 // Hands a left-button press on the ruler to the system's move or size loop.
 void StartRulerDrag();
-// The ruler window's callback: holds a dragged ruler on the screen and measures after every step.
+// The ruler window's callback: holds a dragged ruler on the screen, lays it out and measures it once the system has
+// applied each step, and once more after the drag.
 LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -49,16 +49,21 @@ void Nudge(const RulerNudge& nudge)
         ResizeRulerSide(RulerWindow, nudge.side, nudge.amount);
 }
 
-// The window was moved or sized already; the message makes its handler lay it out and measure again. The
-// handler's limits therefore do not act on a nudge: the keys can push the ruler past an edge of the screen.
-void NotifyNudge(int window, UINT message, int side)
+// Moves or sizes the window, then sends it the notification that makes its handler lay it out and measure again,
+// once: the move itself does not measure while the nudge runs. The handler's limits act only on the notification's
+// copy of the rectangle, so they do not act on a nudge: the keys can push the ruler past an edge of the screen.
+void PlaceNudged(int window, int x, int y, int width, int height, UINT message, int side)
 {
-    NudgeRectangle& rect = App().NudgeRect;
+    AppState& app = App();
+    app.nudgingRuler = true;
+    TkResizeWindow(window, x, y, width, height);
+    NudgeRectangle& rect = app.NudgeRect;
     rect.left = TkWindowX(window);
     rect.top = TkWindowY(window);
     rect.right = rect.left + TkWindowWidth(window);
     rect.bottom = rect.top + TkWindowHeight(window);
     SendMessageA(TkWindowHandle(window), message, static_cast<WPARAM>(side), reinterpret_cast<LPARAM>(&rect));
+    app.nudgingRuler = false;
 }
 
 } // namespace
@@ -79,8 +84,7 @@ void ResizeRulerSide(int window, int side, int amount)
         break;
     case SideRight: width += amount; break;
     }
-    TkResizeWindow(window, x, y, width, height);
-    NotifyNudge(window, WM_SIZING, side);
+    PlaceNudged(window, x, y, width, height, WM_SIZING, side);
 }
 
 void MoveRulerStep(int window, int side, int amount)
@@ -92,8 +96,7 @@ void MoveRulerStep(int window, int side, int amount)
     case SideLeft: x -= amount; break;
     case SideRight: x += amount; break;
     }
-    TkResizeWindow(window, x, y, TkKeep, TkKeep);
-    NotifyNudge(window, WM_MOVING, side);
+    PlaceNudged(window, x, y, TkKeep, TkKeep, WM_MOVING, side);
 }
 
 void AddRulerShortcuts(int window)

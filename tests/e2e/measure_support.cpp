@@ -127,6 +127,28 @@ std::string MeasuredProgram::PanelTexts() const
     return text + "| window " + Describe(RulerWindowBox());
 }
 
+std::string MeasuredProgram::RulerControlsMisfit(const RulerBox& box, POINT peephole) const
+{
+    std::string misfit;
+    const auto check = [&](const char* what, const std::string& shown, const std::string& expected) {
+        if (shown != expected)
+            misfit += std::string(what) + " " + shown + " instead of " + expected + "; ";
+    };
+    const auto place = [&](const char* what, int shown, int expected) {
+        check(what, std::to_string(shown), std::to_string(expected));
+    };
+    check("width label", ControlText(rulerWindow, RulerWidthLabel), std::to_string(box.w));
+    check("height label", ControlText(rulerWindow, RulerHeightLabel), std::to_string(box.h));
+    place("width label x", ControlRect(rulerWindow, RulerWidthLabel).left, box.w - 45);
+    place("height label y", ControlRect(rulerWindow, RulerHeightLabel).top, box.h - 29);
+    place("right scale x", ControlRect(rulerWindow, RightScaleImage).left, box.w - 15);
+    place("bottom scale y", ControlRect(rulerWindow, BottomScaleImage).top, box.h - 15);
+    const RECT hole = ControlRect(rulerWindow, MagnifierPeephole);
+    place("peephole x", hole.left, peephole.x);
+    place("peephole y", hole.top, peephole.y);
+    return misfit;
+}
+
 POINT MeasuredProgram::ControlCentre(int control) const
 {
     const RECT r = WindowRect(GetDlgItem(mainWindow, control));

@@ -60,6 +60,10 @@ public:
     bool PanelAgrees(const RulerBox& box) const { return PanelBox() == box; }
     // All ten fields, for failure messages.
     std::string PanelTexts() const;
+    // What the ruler's own controls show that does not fit the box: the two size labels (texts and places), the
+    // places of the right and bottom scales and of the peephole (at the given point of the ruler's client area).
+    // Empty when everything fits.
+    std::string RulerControlsMisfit(const RulerBox& box, POINT peephole) const;
 
     // The centre of a control of the main window, in screen coordinates.
     POINT ControlCentre(int control) const;

@@ -2,8 +2,11 @@
 // screen's edges and at its least size.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
+#include "core/object_ids.h"
 #include "measure_support.h"
 
 namespace {
@@ -16,20 +19,53 @@ struct DragStep {
     RulerBox expected;
 };
 
+// A window of one colour under the place where the drag leaves the ruler's bottom-right corner, and the text the
+// colour field must then show. The spots lie under moved or shrunk rulers: Wine puts the part by which a layered
+// window grew on the screen image that the probe reads, so under a grown corner it reads the ruler itself.
+struct ColourSpot {
+    RECT place;
+    COLORREF colour;
+    const char* rgb;
+};
+
 // The system's move loop proposes on Windows the start rectangle plus the whole mouse movement, under Wine the last
 // accepted rectangle plus the movement since the last step. Past a limit the steps only push further, so both give
-// the same ruler. The panel is refreshed by each notification, which may come before the ruler takes its new place;
-// so every case ends with a step that leaves the ruler where the one before put it, and then the panel must agree.
+// the same ruler. With the bottom-right corner selected, after the release and with no further input the panel, the
+// ruler's labels, scales and peephole must show the ruler's last place, and the colour field the pixel there.
 struct DragCase {
     const char* name;
     RulerBox start;
     POINT press; // in the ruler's client area
     std::vector<DragStep> steps;
     int mainX = 900; // the main window stays out of the ruler's way
+    const ColourSpot* spot = nullptr;
+    // Off: "show window contents while dragging" is switched off, and the system moves the ruler only at the end.
+    bool contentsShown = true;
 };
 
 // The screen these cases are written for: the tests skip on another.
 constexpr int ScreenW = 1280, ScreenH = 1024;
+
+// Switches "show window contents while dragging" for the programs started while it lives, as the user's setting.
+class DragContentsSetting {
+public:
+    explicit DragContentsSetting(bool shown)
+    {
+        SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &before, 0);
+        Set(shown);
+    }
+    ~DragContentsSetting() { Set(before != FALSE); }
+    DragContentsSetting(const DragContentsSetting&) = delete;
+    DragContentsSetting& operator=(const DragContentsSetting&) = delete;
+
+private:
+    static void Set(bool shown)
+    {
+        SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, shown ? TRUE : FALSE, nullptr,
+                              SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    }
+    BOOL before = TRUE;
+};
 
 class RulerDragTest : public testing::TestWithParam<DragCase> {
 protected:
@@ -40,12 +76,33 @@ protected:
                          << ScreenHeight();
     }
 
+    // The panel, the ruler's own controls and, over a known colour, the colour field all show the box.
+    bool AllShow(const RulerBox& box, const ColourSpot* spot) const
+    {
+        return program.PanelAgrees(box) && program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}).empty() &&
+               (!spot || program.Field(RgbValueField) == spot->rgb);
+    }
+
+    std::string Shown(const RulerBox& box) const
+    {
+        return "panel " + program.PanelTexts() + "; ruler " + program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}) +
+               "; colour " + program.Field(RgbValueField);
+    }
+
     void RunDrag(const DragCase& c)
     {
+        std::optional<DragContentsSetting> contents;
+        if (!c.contentsShown)
+            contents.emplace(false);
         StartPlaces places;
         places.ruler = c.start;
         places.mainX = c.mainX;
         ASSERT_TRUE(program.Start(places)) << program.StartProblem();
+        std::unique_ptr<ColourWindow> spotWindow;
+        if (c.spot)
+            spotWindow = std::make_unique<ColourWindow>("spot", c.spot->colour, c.spot->place);
+        program.ClickControl(CornerBottomRightOption);
+        ASSERT_TRUE(WaitUntil([&] { return AllShow(c.start, nullptr); }, StepTimeout)) << Shown(c.start);
         POINT press = c.press;
         ClientToScreen(program.RulerWindowHandle(), &press);
         ASSERT_TRUE(program.GrabRuler(c.press.x, c.press.y))
@@ -54,14 +111,25 @@ protected:
             const DragStep& step = c.steps[i];
             SCOPED_TRACE(testing::Message() << "step " << i << ": mouse moved by " << step.dx << "," << step.dy);
             MoveMouseTo(press.x + step.dx, press.y + step.dy);
+            // Without the contents shown the ruler stays where it is until the release.
+            if (!c.contentsShown) {
+                if (program.RulerWindowBox() != c.start) {
+                    program.ReleaseRuler();
+                    GTEST_SKIP() << "the system moved the ruler while it was dragged with the contents not shown: Wine "
+                                    "drags every top-level window with its contents";
+                }
+                continue;
+            }
             EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == step.expected; }, StepTimeout))
                 << "expected " << Describe(step.expected) << ", the ruler is at " << Describe(program.RulerWindowBox());
+            EXPECT_TRUE(WaitUntil([&] { return AllShow(step.expected, nullptr); }, StepTimeout))
+                << Shown(step.expected);
         }
         EXPECT_TRUE(program.ReleaseRuler()) << "the move or size loop did not end with the button";
         const RulerBox last = c.steps.back().expected;
-        EXPECT_TRUE(WaitUntil([&] { return program.PanelAgrees(last); }, StepTimeout))
-            << "the panel should show " << Describe(last) << ": " << program.PanelTexts();
-        EXPECT_EQ(program.RulerWindowBox(), last) << Describe(program.RulerWindowBox());
+        EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == last; }, StepTimeout))
+            << "expected " << Describe(last) << ", the ruler is at " << Describe(program.RulerWindowBox());
+        EXPECT_TRUE(WaitUntil([&] { return AllShow(last, c.spot); }, StepTimeout)) << Shown(last);
     }
 
     MeasuredProgram program;
@@ -82,6 +150,11 @@ std::string CaseName(const testing::TestParamInfo<DragCase>& info)
     return info.param.name;
 }
 
+const ColourSpot orangeAtTheRight = {{1200, 400, 1280, 500}, RGB(200, 100, 50), "200,100,50"};
+const ColourSpot blueAtTheShrunkCorner = {{620, 390, 660, 430}, RGB(51, 102, 153), "51,102,153"};
+const ColourSpot greenNearTheLeastSize = {{410, 310, 440, 340}, RGB(30, 160, 90), "30,160,90"};
+const ColourSpot greenInTheMiddle = {{760, 480, 820, 540}, RGB(30, 160, 90), "30,160,90"};
+
 // A press 15 pixels or more inside the left and top edges and more than 14 inside the right and bottom edges moves
 // the ruler; the presses lie on those boundaries. A moved ruler stops flush at the screen's right and bottom edges and
 // at 0, and keeps its size.
@@ -89,19 +162,28 @@ const DragCase moveCases[] = {
     {"StopsAtZeroOnTheLeft",
      {100, 300, 300, 150},
      {15, 15},
-     {{-50, 0, {50, 300, 300, 150}}, {-110, 0, {0, 300, 300, 150}}, {-114, 0, {0, 300, 300, 150}}}},
+     {{-50, 0, {50, 300, 300, 150}}, {-110, 0, {0, 300, 300, 150}}}},
     {"StopsAtZeroAtTheTop",
      {300, 100, 300, 150},
      {285, 135},
-     {{0, -45, {300, 55, 300, 150}}, {0, -135, {300, 0, 300, 150}}, {0, -230, {300, 0, 300, 150}}}},
+     {{0, -45, {300, 55, 300, 150}}, {0, -135, {300, 0, 300, 150}}}},
     {"StopsFlushAtTheScreensRight",
      {700, 300, 300, 150},
      {150, 75},
-     {{50, 0, {750, 300, 300, 150}}, {350, 0, {980, 300, 300, 150}}, {410, 0, {980, 300, 300, 150}}}},
+     {{50, 0, {750, 300, 300, 150}}, {350, 0, {980, 300, 300, 150}}},
+     900,
+     &orangeAtTheRight},
     {"StopsFlushAtTheScreensBottom",
      {100, 700, 300, 150},
      {150, 75},
-     {{0, 25, {100, 725, 300, 150}}, {0, 175, {100, 874, 300, 150}}, {0, 235, {100, 874, 300, 150}}}},
+     {{0, 25, {100, 725, 300, 150}}, {0, 175, {100, 874, 300, 150}}}},
+    {"WithoutContentsShownMovesAtTheRelease",
+     {400, 300, 300, 150},
+     {150, 75},
+     {{40, 30, {440, 330, 300, 150}}, {90, 60, {490, 360, 300, 150}}},
+     900,
+     &greenInTheMiddle,
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Move, RulerDragTest, testing::ValuesIn(moveCases), CaseName);
@@ -113,57 +195,66 @@ const DragCase sizeCases[] = {
     {"LeftEdgeKeepsTheLeastWidthLeftOfTheRightEdge",
      {400, 300, 300, 150},
      {14, 75},
-     {{95, 0, {495, 300, 205, 150}}, {285, 0, {677, 300, 23, 150}}, {290, 0, {677, 300, 23, 150}}}},
+     {{95, 0, {495, 300, 205, 150}}, {285, 0, {677, 300, 23, 150}}}},
     {"RightEdgeKeepsTheLeastWidth",
      {400, 300, 300, 150},
      {286, 75},
-     {{-95, 0, {400, 300, 205, 150}}, {-285, 0, {400, 300, 23, 150}}, {-290, 0, {400, 300, 23, 150}}}},
+     {{-95, 0, {400, 300, 205, 150}}, {-285, 0, {400, 300, 23, 150}}}},
     {"TopEdgeKeepsTheLeastHeightAboveTheBottomEdge",
      {400, 300, 300, 150},
      {150, 14},
-     {{0, 45, {400, 345, 300, 105}}, {0, 135, {400, 427, 300, 23}}, {0, 140, {400, 427, 300, 23}}}},
+     {{0, 45, {400, 345, 300, 105}}, {0, 135, {400, 427, 300, 23}}}},
     {"BottomEdgeKeepsTheLeastHeight",
      {400, 300, 300, 150},
      {150, 136},
-     {{0, -45, {400, 300, 300, 105}}, {0, -135, {400, 300, 300, 23}}, {0, -140, {400, 300, 300, 23}}}},
+     {{0, -45, {400, 300, 300, 105}}, {0, -135, {400, 300, 300, 23}}}},
     {"TopLeftCornerKeepsTheLeastSize",
      {400, 300, 300, 150},
      {14, 14},
-     {{95, 45, {495, 345, 205, 105}}, {285, 135, {677, 427, 23, 23}}, {290, 140, {677, 427, 23, 23}}}},
+     {{95, 45, {495, 345, 205, 105}}, {285, 135, {677, 427, 23, 23}}}},
     {"TopRightCornerKeepsTheLeastSize",
      {400, 300, 300, 150},
      {286, 14},
-     {{-95, 45, {400, 345, 205, 105}}, {-285, 135, {400, 427, 23, 23}}, {-290, 140, {400, 427, 23, 23}}}},
+     {{-95, 45, {400, 345, 205, 105}}, {-285, 135, {400, 427, 23, 23}}}},
     {"BottomRightCornerKeepsTheLeastSize",
      {400, 300, 300, 150},
      {286, 136},
-     {{-95, -45, {400, 300, 205, 105}}, {-285, -135, {400, 300, 23, 23}}, {-290, -140, {400, 300, 23, 23}}}},
+     {{-95, -45, {400, 300, 205, 105}}, {-285, -135, {400, 300, 23, 23}}},
+     900,
+     &greenNearTheLeastSize},
     {"BottomLeftCornerKeepsTheLeastSize",
      {400, 300, 300, 150},
      {14, 136},
-     {{95, -45, {495, 300, 205, 105}}, {285, -135, {677, 300, 23, 23}}, {290, -140, {677, 300, 23, 23}}}},
+     {{95, -45, {495, 300, 205, 105}}, {285, -135, {677, 300, 23, 23}}}},
     {"RightEdgeStopsAtTheScreensRight",
      {900, 300, 300, 150},
      {286, 75},
-     {{25, 0, {900, 300, 325, 150}}, {93, 0, {900, 300, 380, 150}}, {93, 10, {900, 300, 380, 150}}},
+     {{25, 0, {900, 300, 325, 150}}, {93, 0, {900, 300, 380, 150}}},
      20},
     {"BottomEdgeStopsAtTheScreensBottom",
      {100, 800, 300, 150},
      {150, 136},
-     {{0, 25, {100, 800, 300, 175}}, {0, 87, {100, 800, 300, 224}}, {10, 87, {100, 800, 300, 224}}}},
+     {{0, 25, {100, 800, 300, 175}}, {0, 87, {100, 800, 300, 224}}}},
     {"BottomRightCornerStopsAtTheScreensCorner",
      {900, 800, 300, 150},
      {286, 136},
-     {{25, 25, {900, 800, 325, 175}}, {84, 82, {900, 800, 380, 224}}, {93, 87, {900, 800, 380, 224}}},
+     {{25, 25, {900, 800, 325, 175}}, {84, 82, {900, 800, 380, 224}}},
      20},
+    {"WithoutContentsShownSizesAtTheRelease",
+     {400, 300, 300, 150},
+     {286, 136},
+     {{-20, -10, {400, 300, 280, 140}}, {-60, -40, {400, 300, 240, 110}}},
+     900,
+     &blueAtTheShrunkCorner,
+     false},
     {"LeftEdgeIsNotHeldAtZero",
      {10, 300, 300, 150},
      {14, 75},
-     {{-10, 0, {0, 300, 310, 150}}, {-24, 0, {-14, 300, 324, 150}}, {-24, 10, {-14, 300, 324, 150}}}},
+     {{-10, 0, {0, 300, 310, 150}}, {-24, 0, {-14, 300, 324, 150}}}},
     {"TopEdgeIsNotHeldAtZero",
      {300, 10, 300, 150},
      {150, 14},
-     {{0, -10, {300, 0, 300, 160}}, {0, -24, {300, -14, 300, 174}}, {10, -24, {300, -14, 300, 174}}}},
+     {{0, -10, {300, 0, 300, 160}}, {0, -24, {300, -14, 300, 174}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Size, RulerDragTest, testing::ValuesIn(sizeCases), CaseName);

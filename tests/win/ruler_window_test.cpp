@@ -53,6 +53,29 @@ TEST_F(RulerWindowTest, PeepholeShowsAboveTheScalesAtEveryCorner)
     }
 }
 
+// With "show window contents while dragging" off the system sends the notifications while the ruler stands still and
+// moves it once when the drag ends (Wine sends WM_EXITSIZEMOVE before that move): the move itself must lay the ruler
+// out and measure it.
+TEST_F(RulerWindowTest, MeasuresTheMoveThatEndsADragWithoutItsContentsShown)
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    TkSetControlState(CornerBottomRightOption, 1);
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    RECT proposed{120, 110, 480, 300};
+    SendMessageA(ruler, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    SetWindowPos(ruler, nullptr, 120, 110, 360, 190, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Read before any message is pumped: nothing but the move can have measured.
+    EXPECT_EQ(TkGetControlText(RulerWidthField), "360");
+    EXPECT_EQ(TkGetControlText(LeftEdgeTopField), "120");
+    EXPECT_EQ(TkGetControlText(BottomEdgeLeftField), "299");
+    EXPECT_EQ(TkGetControlText(RulerHeightLabel), "190");
+    RECT hole{};
+    GetWindowRect(GetDlgItem(ruler, MagnifierPeephole), &hole);
+    EXPECT_EQ(hole.left, 120 + 359);
+    EXPECT_EQ(hole.top, 110 + 189);
+}
+
 // Dragged onto a display of another scale, the ruler keeps its size in pixels: it measures physical pixels.
 TEST_F(RulerWindowTest, KeepsItsPixelSizeWhenTheDisplayScaleChanges)
 {
