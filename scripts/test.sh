@@ -11,7 +11,7 @@ bash scripts/setup.sh || { echo "setup failed"; exit 1; }
 log=$(mktemp)
 stop_wine() {
     local state
-    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e"; do
+    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-plain-fonts"; do
         cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
     done
 }

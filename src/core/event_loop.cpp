@@ -26,6 +26,7 @@ bool HandleMenuCommand(int item)
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
+    case CmdCloseGuide: CloseShortGuide(); break;
     default: NudgeByCommand(item); break;
     }
     return true;

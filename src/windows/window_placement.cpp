@@ -127,7 +127,6 @@ void CloseMainWindow()
     settings.MainWindowPosX = TkWindowX(MainWindow);
     settings.MainWindowPosY = TkWindowY(MainWindow);
     TkCloseWindow(MainWindow);
-    ReleaseMainWindowBrush();
 }
 
 void CloseRulerWindow()
