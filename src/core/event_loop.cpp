@@ -76,8 +76,10 @@ bool HandleEvent(int code, int window, int control)
             TkHideWindow(RulerWindow, 1);
         break;
     case EventRestored:
+        // The ruler comes back without taking the front from the restored panel (or from whatever is in front
+        // now, such as the message of a second start).
         if (window == MainWindow)
-            TkHideWindow(RulerWindow, 0);
+            ShowWindow(TkWindowHandle(RulerWindow), SW_SHOWNA);
         break;
     case EventCloseWindow:
         // A close request for the ruler window is ignored.

@@ -43,12 +43,14 @@ bool AnotherInstanceRuns()
     }
     // The running instance's control panel comes forward, restored when it was minimised, and the message stands
     // in front of everything, above the first instance's topmost windows too.
+    // The restore is waited for (a hung instance for two seconds at most): done later, it would take the front from
+    // the message.
     if (HWND panel = TkFindInstanceWindow(MainWindow, ProgramTitle)) {
         if (IsIconic(panel))
-            ShowWindowAsync(panel, SW_RESTORE);
+            SendMessageTimeoutA(panel, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
         SetForegroundWindow(panel);
     }
-    TkMessageBox(ProgramTitle, AlreadyRunningText, MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    TkMessageBox(ProgramTitle, AlreadyRunningText, MB_OK | MB_SYSTEMMODAL | MB_TOPMOST | MB_SETFOREGROUND);
     if (mutex) {
         ReleaseMutex(mutex);
         CloseHandle(mutex);

@@ -49,7 +49,9 @@ TEST_F(StartupTest, SecondInstanceShowsItsMessageInFrontBringsTheFirstForwardAnd
         << "the second instance showed no message box";
     EXPECT_EQ(MessageBoxText(box), "Das Programm l\xE4uft bereits.");
     EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box has only an OK button";
-    EXPECT_TRUE(IsTopmost(box)) << "the message must not hide behind the first instance's topmost windows";
+    // The box is found as soon as it exists; it takes its topmost place while it sets itself up.
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(box); }))
+        << "the message must not hide behind the first instance's topmost windows";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; })) << "the message must stand in front";
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(panel) && IsWindowVisible(panel); }))
         << "the running instance's control panel must come back from the task bar";
