@@ -9,6 +9,7 @@
 #include "measure/colour_texts.h"
 #include "measure/magnifier.h"
 #include "measure/probe_corner.h"
+#include "measure/window_at_point.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
@@ -55,15 +56,18 @@ void ShowColour(TkPoint p)
 
 void ShowWindowAt(TkPoint p)
 {
-    HWND window = WindowFromPoint(POINT{p.x, p.y});
+    HWND window = ForeignWindowAt(POINT{p.x, p.y});
     DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    TkSetControlText(WindowNameField, ShortText(ReadTitle, window));
-    TkSetControlText(WindowClassField, ShortText(ReadClass, window));
+    // Nothing at the point: no texts to ask for (a null window would leave the buffer as it found it) and no
+    // process, whose module list would otherwise name this program.
+    if (window)
+        GetWindowThreadProcessId(window, &processId);
+    TkSetControlText(WindowNameField, window ? ShortText(ReadTitle, window) : "");
+    TkSetControlText(WindowClassField, window ? ShortText(ReadClass, window) : "");
     TkSetControlText(WindowHandleField,
                      TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
-    TkSetControlText(TaskField, TaskFileName(processId));
+    TkSetControlText(TaskField, processId ? TaskFileName(processId) : "");
 }
 
 } // namespace

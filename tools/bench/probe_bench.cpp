@@ -11,6 +11,7 @@
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
+#include "measure/window_at_point.h"
 #include "program_windows.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
@@ -54,11 +55,6 @@ void BuildWindows()
 {
     BuildProgramWindows({0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100});
     TkSetControlState(CornerTopLeftOption, 1);
-    // On Windows the peephole's key-coloured pixel lets WindowFromPoint through to the window below; Wine answers
-    // with the peephole itself. A ruler transparent to hit tests stands in, so that the probe reads the other
-    // process's window as it does on Windows.
-    HWND ruler = TkWindowHandle(RulerWindow);
-    SetWindowLongA(ruler, GWL_EXSTYLE, GetWindowLongA(ruler, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
 }
 
 // Times each of runs calls of part (the whole probe or one part of it, to show where the time goes).
@@ -263,6 +259,10 @@ int main(int argc, char** argv)
                GetPixel(screen, p.x, p.y);
                ReleaseDC(nullptr, screen);
            }));
+    Report("  part: ForeignWindowAt (the window under the ruler)", TimePart(parts, [&] {
+               ForeignWindowAt(POINT{p.x, p.y});
+           }));
+    Report("  part: WindowFromPoint alone", TimePart(parts, [&] { WindowFromPoint(POINT{p.x, p.y}); }));
     int flip = 0;
     Report("  part: one field's text, changed",
            TimePart(parts, [&] { TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151"); }));

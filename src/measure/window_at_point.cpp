@@ -1,0 +1,113 @@
+#include "measure/window_at_point.h"
+
+#include <dwmapi.h>
+
+namespace {
+
+bool OwnWindow(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
+bool ClickThrough(LONG_PTR extendedStyle)
+{
+    return (extendedStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT);
+}
+
+// The desktop composition hides ("cloaks") the windows of other virtual desktops and of suspended apps while they
+// keep their visible style; the system's hit test passes over them.
+bool Cloaked(HWND window)
+{
+    DWORD cloaked = 0;
+    return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked != 0;
+}
+
+// Whether the system's hit test takes a window at the point: shown, not a disabled child, not click-through, and
+// the point inside its rectangle and its window region.
+bool TakesPoint(HWND window, POINT p)
+{
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & (WS_CHILD | WS_POPUP | WS_DISABLED)) == (WS_CHILD | WS_DISABLED))
+        return false;
+    RECT frame;
+    if (ClickThrough(GetWindowLongPtrA(window, GWL_EXSTYLE)) || !GetWindowRect(window, &frame) || !PtInRect(&frame, p))
+        return false;
+    RECT regionBox;
+    if (GetWindowRgnBox(window, &regionBox) == ERROR)
+        return true;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(window, region);
+    const bool inside = PtInRegion(region, p.x - frame.left, p.y - frame.top);
+    DeleteObject(region);
+    return inside;
+}
+
+// The system descends from a window into the first child in Z-order that takes the point, through the client area
+// only, and not into a disabled or minimised window.
+HWND DeepestChild(HWND window, POINT p)
+{
+    for (;;) {
+        if (GetWindowLongPtrA(window, GWL_STYLE) & (WS_DISABLED | WS_MINIMIZE))
+            return window;
+        POINT inside = p;
+        RECT client;
+        if (!ScreenToClient(window, &inside) || !GetClientRect(window, &client) || !PtInRect(&client, inside))
+            return window;
+        HWND child = GetWindow(window, GW_CHILD);
+        while (child && !TakesPoint(child, p))
+            child = GetWindow(child, GW_HWNDNEXT);
+        if (!child)
+            return window;
+        window = child;
+    }
+}
+
+// The window at the point among the top-level windows below one of the program's own, as the system would find
+// it; the desktop window when only the desktop lies there.
+HWND WindowBelow(HWND own, POINT p)
+{
+    for (HWND window = GetWindow(GetAncestor(own, GA_ROOT), GW_HWNDNEXT); window;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!OwnWindow(window) && TakesPoint(window, p) && !Cloaked(window))
+            return DeepestChild(window, p);
+    }
+    return MonitorFromPoint(p, MONITOR_DEFAULTTONULL) ? GetDesktopWindow() : nullptr;
+}
+
+} // namespace
+
+HWND ForeignWindowAt(POINT p)
+{
+    // On Windows the ruler's key-coloured peephole lets the hit test through; where it does not (Wine), a layered
+    // window of the program's own at the point is made click-through for one more question, so that the system's
+    // own rules name the window below. Only the extended style changes, for the time of one hit test: no repaint,
+    // no move, the layered attributes stay. During a drag the mouse is captured, so its input keeps going to the
+    // ruler whatever the hit test says; and Wine turns the display's input into messages on this thread, which
+    // does nothing else meanwhile.
+    struct Restore {
+        HWND window;
+        LONG_PTR style;
+    } restore[4];
+    int changed = 0;
+    HWND found = WindowFromPoint(p);
+    while (found && OwnWindow(found) && changed < 4) {
+        HWND root = GetAncestor(found, GA_ROOT);
+        const LONG_PTR style = GetWindowLongPtrA(root, GWL_EXSTYLE);
+        if (!(style & WS_EX_LAYERED) || ClickThrough(style))
+            break;
+        restore[changed++] = {root, style};
+        SetWindowLongPtrA(root, GWL_EXSTYLE, style | WS_EX_TRANSPARENT);
+        found = WindowFromPoint(p);
+    }
+    while (changed > 0) {
+        --changed;
+        SetWindowLongPtrA(restore[changed].window, GWL_EXSTYLE, restore[changed].style);
+    }
+    // The control panel, the short guide or a tooltip of the program's own at the point: the search goes on below
+    // it in Z-order by the same rules.
+    if (found && OwnWindow(found))
+        found = WindowBelow(found, p);
+    return found;
+}
