@@ -118,8 +118,8 @@ void ProbeRulerScreen()
         return;
     // The peephole must stand on its new place on the screen before the screen is read through it.
     UpdateWindow(TkWindowHandle(RulerWindow));
-    const TkPoint p = CornerOnScreen(corner, TkWindowX(RulerWindow), TkWindowY(RulerWindow),
-                                     TkWindowWidth(RulerWindow), TkWindowHeight(RulerWindow));
+    const TkPoint p = CornerOnScreen(corner, TkWindowX(RulerWindow), TkWindowY(RulerWindow), TkWindowWidth(RulerWindow),
+                                     TkWindowHeight(RulerWindow));
     RefreshMagnifier(p);
     ShowColour(p);
     ShowWindowAt(p);
