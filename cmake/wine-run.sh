@@ -82,9 +82,12 @@ if [ ! -f "$WINEPREFIX/.tessaro-ready" ]; then
     # for one at every window that closes.
     "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
     # Every Windows has Arial; here the metric twin from fonts-liberation stands in under its name. Tahoma is
-    # left missing, so the program's fallback from Tahoma to Arial is what runs here.
-    "$wine_bin" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
-        </dev/null >/dev/null 2>&1 9>&-
+    # left missing, so the program's fallback from Tahoma to Arial is what runs here. TESSARO_PLAIN_FONTS=1 makes a
+    # prefix without the stand-in, where neither face exists.
+    if [ -z "${TESSARO_PLAIN_FONTS:-}" ]; then
+        "$wine_bin" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
+            </dev/null >/dev/null 2>&1 9>&-
+    fi
     "$wineserver_bin" -w 9>&-
     touch "$WINEPREFIX/.tessaro-ready"
 fi

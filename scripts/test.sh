@@ -11,8 +11,8 @@ bash scripts/setup.sh || { echo "setup failed"; exit 1; }
 log=$(mktemp)
 stop_wine() {
     local state
-    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-release-zip" \
-        "$root/build/windows/wine-release-installer"; do
+    for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-plain-fonts" \
+        "$root/build/windows/wine-release-zip" "$root/build/windows/wine-release-installer"; do
         cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
     done
 }

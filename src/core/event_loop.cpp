@@ -26,6 +26,7 @@ bool HandleMenuCommand(int item)
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
+    case CmdCloseGuide: CloseShortGuide(); break;
     default: NudgeByCommand(item); break;
     }
     return true;
@@ -75,8 +76,10 @@ bool HandleEvent(int code, int window, int control)
             TkHideWindow(RulerWindow, 1);
         break;
     case EventRestored:
+        // The ruler comes back without taking the front from the restored panel (or from whatever is in front
+        // now, such as the message of a second start).
         if (window == MainWindow)
-            TkHideWindow(RulerWindow, 0);
+            ShowWindow(TkWindowHandle(RulerWindow), SW_SHOWNA);
         break;
     case EventCloseWindow:
         // A close request for the ruler window is ignored.

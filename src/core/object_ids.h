@@ -30,6 +30,7 @@ constexpr int CmdShrinkTop = 18;
 constexpr int CmdShrinkBottom = 19;
 constexpr int CmdShrinkLeft = 20;
 constexpr int CmdShrinkRight = 21;
+constexpr int CmdCloseGuide = 22; // Enter and Escape in the short guide
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;

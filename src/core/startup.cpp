@@ -4,11 +4,14 @@
 
 #include <shlobj.h>
 
+#include <initializer_list>
+
 #include "core/app_state.h"
 #include "core/crash_report.h"
 #include "core/embedded_images.h"
 #include "core/event_loop.h"
 #include "core/line_marker.h"
+#include "core/object_ids.h"
 #include "core/program_texts.h"
 #include "measure/ruler_scales.h"
 #include "toolkit/tk_fonts.h"
@@ -38,7 +41,16 @@ bool AnotherInstanceRuns()
         App().instanceMutex = mutex;
         return false;
     }
-    TkMessageBox(ProgramTitle, AlreadyRunningText, MB_OK);
+    // The running instance's control panel comes forward, restored when it was minimised, and the message stands
+    // in front of everything, above the first instance's topmost windows too.
+    // The restore is waited for (a hung instance for two seconds at most): done later, it would take the front from
+    // the message.
+    if (HWND panel = TkFindInstanceWindow(MainWindow, ProgramTitle)) {
+        if (IsIconic(panel))
+            SendMessageTimeoutA(panel, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+        SetForegroundWindow(panel);
+    }
+    TkMessageBox(ProgramTitle, AlreadyRunningText, MB_OK | MB_SYSTEMMODAL | MB_TOPMOST | MB_SETFOREGROUND);
     if (mutex) {
         ReleaseMutex(mutex);
         CloseHandle(mutex);
@@ -71,13 +83,35 @@ void LoadCursorsAndFonts()
     AppState& app = App();
     app.CopyCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_UPARROW));
     app.ArrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    app.ScaleNumberFont = TkLoadFont(-1, "Tahoma", 7, 0);
-    if (app.ScaleNumberFont == 0)
-        app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
-    app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
+    LoadProgramFonts();
+}
+
+// The first of the faces that this system has; failing all, the face of the system's message font, or the
+// nearest the system offers for it, so that the font is never missing.
+intptr_t LoadFirstFace(std::initializer_list<const char*> faces, int points, int style)
+{
+    for (const char* face : faces)
+        if (const intptr_t font = TkLoadFont(-1, face, points, style))
+            return font;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    const char* messageFace = "MS Shell Dlg";
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) &&
+        metrics.lfMessageFont.lfFaceName[0] != '\0')
+        messageFace = metrics.lfMessageFont.lfFaceName;
+    if (const intptr_t font = TkLoadFont(-1, messageFace, points, style))
+        return font;
+    return TkLoadFont(-1, messageFace, points, style | TkFontNearestFace);
 }
 
 } // namespace
+
+void LoadProgramFonts()
+{
+    AppState& app = App();
+    app.ScaleNumberFont = LoadFirstFace({"Tahoma", "Arial"}, 7, 0);
+    app.RulerLabelFont = LoadFirstFace({"Arial"}, 9, TkFontBold);
+}
 
 std::string SpecialFolderPath(int folderId)
 {

@@ -45,12 +45,14 @@ intptr_t TkLoadFont(int font, std::string_view name, int points, int style)
         pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
     }
-    HFONT handle = CreateFontA(-MulDiv(points, pixelsPerInch, 72), 0, 0, 0, (style & TkFontBold) ? FW_BOLD : FW_NORMAL,
-                               FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    const bool nearest = (style & TkFontNearestFace) != 0;
+    HFONT handle =
+        CreateFontA(-MulDiv(points, pixelsPerInch, 72), 0, 0, 0, (style & TkFontBold) ? FW_BOLD : FW_NORMAL, FALSE,
+                    FALSE, FALSE, DEFAULT_CHARSET, nearest ? OUT_TT_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, nearest ? VARIABLE_PITCH | FF_SWISS : DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     if (!handle)
         return 0;
-    if (lstrcmpiA(SelectedFace(handle).c_str(), face.c_str()) != 0) {
+    if (!nearest && lstrcmpiA(SelectedFace(handle).c_str(), face.c_str()) != 0) {
         DeleteObject(handle);
         return 0;
     }

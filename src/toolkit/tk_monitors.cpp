@@ -18,6 +18,10 @@ bool ReadMode(const char* deviceName, TkMonitor& monitor)
     monitor.height = static_cast<int32_t>(mode.dmPelsHeight);
     monitor.bitsPerPixel = static_cast<int32_t>(mode.dmBitsPerPel);
     monitor.refreshRate = static_cast<int32_t>(mode.dmDisplayFrequency);
+    if (mode.dmFields & DM_POSITION) {
+        monitor.left = mode.dmPosition.x;
+        monitor.top = mode.dmPosition.y;
+    }
     return true;
 }
 

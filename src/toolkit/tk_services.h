@@ -36,6 +36,8 @@ int TkCreateDirectory(std::string_view path);
 
 struct TkMonitor {
     std::string deviceName;
+    int32_t left = 0; // of the monitor on the desktop; the primary monitor's top-left corner is (0, 0)
+    int32_t top = 0;
     int32_t width = 0;
     int32_t height = 0;
     int32_t bitsPerPixel = 0;

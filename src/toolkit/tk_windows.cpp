@@ -293,6 +293,19 @@ HWND TkWindowHandle(int window)
     return HandleOf(window);
 }
 
+void TkPlaceKeepValue(int window, int x, int y)
+{
+    if (HWND handle = HandleOf(window); handle && (x == TkKeep || y == TkKeep))
+        SetWindowPos(handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND TkFindInstanceWindow(int window, std::string_view title)
+{
+    const std::string text(title);
+    HWND found = FindWindowA(ClassName(window).c_str(), text.c_str());
+    return found == HandleOf(window) ? nullptr : found;
+}
+
 void TkSetWindowCallback(TkWindowCallback procedure, int window)
 {
     if (TkWindowRecord* record = TkFindWindow(window))

@@ -81,6 +81,11 @@ void TkSetWindowColor(int window, int32_t colour);
 void TkSetWindowTopmost(int window, int on);
 int TkWindowExists(int window);
 HWND TkWindowHandle(int window);
+// Where TkOpenWindow or TkResizeWindow took a coordinate equal to TkKeep as "keep", puts the window's frame at
+// exactly (x, y): the value is a real place too, on a monitor far to the left or above.
+void TkPlaceKeepValue(int window, int x, int y);
+// The top-level window that another instance of the program opened under this number and title, or null.
+HWND TkFindInstanceWindow(int window, std::string_view title);
 void TkSetWindowCallback(TkWindowCallback procedure, int window);
 
 // --- Menus -----------------------------------------------------------------------------------------------------------

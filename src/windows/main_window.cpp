@@ -17,9 +17,6 @@ constexpr int MainInnerWidth = 270;
 constexpr int MainInnerHeight = 466;
 constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible;
 
-// The background picture's brush; the window class holds it while the window lives.
-HBRUSH gBackgroundBrush = nullptr;
-
 enum class Kind { Frame, Image, Option, IconButton, Text };
 
 struct ControlSpec {
@@ -180,8 +177,10 @@ void SetBackground(HWND window)
 {
     const AppState& app = App();
     HANDLE picture = app.MainBackgroundImage ? TkImageHandle(app.MainBackgroundImage) : nullptr;
-    if (picture && (gBackgroundBrush = CreatePatternBrush(static_cast<HBITMAP>(picture)))) {
-        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(gBackgroundBrush));
+    // The window class owns the brush from here on: unregistering the class when the window closes deletes it.
+    HBRUSH brush = picture ? CreatePatternBrush(static_cast<HBITMAP>(picture)) : nullptr;
+    if (brush) {
+        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
         InvalidateRect(window, nullptr, TRUE);
     } else {
         TkSetWindowColor(MainWindow, PanelGrey);
@@ -198,6 +197,7 @@ void BuildMainWindow()
                                MainInnerHeight, ProgramTitle, MainWindowFlags);
     if (!window)
         return;
+    TkPlaceKeepValue(MainWindow, settings.MainWindowPosX, settings.MainWindowPosY);
     CreateMenu(window);
     TkFrame(TopSeparator, 0, 0, 300, 2, "", 2);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
@@ -230,12 +230,12 @@ void BuildMainWindow()
     AddRulerShortcuts(MainWindow);
 }
 
-void ReleaseMainWindowBrush()
+void MainWindowFrame(int& outerWidth, int& titleHeight)
 {
-    if (gBackgroundBrush) {
-        DeleteObject(gBackgroundBrush);
-        gBackgroundBrush = nullptr;
-    }
+    RECT frame{0, 0, MainInnerWidth, MainInnerHeight};
+    AdjustWindowRectEx(&frame, MainWindowFlags & ~TkInvisible, FALSE, 0);
+    outerWidth = frame.right - frame.left;
+    titleHeight = -frame.top;
 }
 
 void ShowRulerGeometry()

@@ -5,5 +5,6 @@
 void BuildMainWindow();
 // Writes the ruler's live place and size into the edge and size fields; right and bottom are shown inclusively.
 void ShowRulerGeometry();
-// Frees the background picture's brush once the main window is closed.
-void ReleaseMainWindowBrush();
+// The main window's outer width and the height of its frame above the client area (the title bar), for the
+// settings' check that the window can be taken hold of.
+void MainWindowFrame(int& outerWidth, int& titleHeight);

@@ -43,6 +43,7 @@ void BuildRulerWindow()
                      settings.RulerWindowHeight, "Lineal - Tessaro", RulerWindowFlags);
     if (!window)
         return;
+    TkPlaceKeepValue(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY);
     TkSetWindowColor(RulerWindow, RulerGrey);
     SetWindowLongA(window, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TOOLWINDOW);
     SetLayeredWindowAttributes(window, static_cast<COLORREF>(KeyColour), RulerAlpha, LWA_COLORKEY | LWA_ALPHA);
@@ -68,6 +69,8 @@ void BuildRulerWindow()
     };
     for (const auto& s : scales) {
         TkImageControl(s.control, s.x, s.y, TkImageWidth(s.image), TkImageHeight(s.image), TkImageHandle(s.image));
+        // The picture is transparent between its marks: the control's own background there is the ruler's grey.
+        TkSetControlColor(s.control, TkBackColour, RulerGrey);
         TkDisableControl(s.control, 1);
         TkClipControlSiblings(s.control);
     }

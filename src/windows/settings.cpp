@@ -1,8 +1,12 @@
 #include "windows/settings.h"
 
+#include <vector>
+
 #include "core/app_state.h"
 #include "toolkit/tk_services.h"
+#include "windows/main_window.h"
 #include "windows/settings_keys.h"
+#include "windows/settings_repair.h"
 
 namespace {
 
@@ -20,6 +24,20 @@ void LoadSettings()
     for (const SettingKey& key : SettingKeys())
         SetSettingFromText(settings, key, TkReadPreference(key.key, key.defaultText));
     TkClosePreferences();
+    RepairSettings();
+}
+
+void RepairSettings()
+{
+    const AppState& app = App();
+    std::vector<TkRect> monitors;
+    for (int i = 0; i < TkMonitorCount(); ++i) {
+        const TkMonitor* m = TkMonitorAt(i);
+        monitors.push_back({m->left, m->top, m->left + m->width, m->top + m->height});
+    }
+    PlaceLimits limits{monitors, app.screenWidth, app.screenHeight};
+    MainWindowFrame(limits.mainWidth, limits.mainTitleHeight);
+    RepairPlaces(App().settings, limits);
 }
 
 void SaveSettings()

@@ -15,7 +15,9 @@ struct Settings {
     int32_t RulerWindowHeight = 0;
 };
 
-// Reads the settings file in the settings folder; a missing file or key gives the defaults.
+// Reads the settings file in the settings folder; a missing file or key gives the defaults. Places and sizes that
+// would hide a window on the monitors of the toolkit's monitor table are repaired (RepairSettings).
 void LoadSettings();
+void RepairSettings();
 // Writes the settings file anew with the nine keys.
 void SaveSettings();

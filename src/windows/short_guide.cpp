@@ -22,7 +22,11 @@ void OpenShortGuide()
     TkImageControl(GuideImage, 10, 10, app.guideBitmapWidth, app.guideBitmapHeight, TkImageHandle(app.GuideBitmap));
     TkCheckBox(ShowGuideAtStartCheck, 10, 470, 400, 20, "Diese Information bei Programmstart anzeigen");
     TkSetControlState(ShowGuideAtStartCheck, app.settings.ShowShortGuide != 0 ? 1 : 0);
-    TkButton(GuideOkButton, 600, 465, 90, 25, "OK");
+    // OK is the default button: Enter, and Escape as well, close the guide as OK does.
+    if (HWND ok = TkButton(GuideOkButton, 600, 465, 90, 25, "OK"))
+        SendMessageA(ok, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    TkAddShortcut(ShortGuideWindow, VK_RETURN, CmdCloseGuide);
+    TkAddShortcut(ShortGuideWindow, VK_ESCAPE, CmdCloseGuide);
     TkSetWindowTopmost(ShortGuideWindow, 1);
 }
 

@@ -130,7 +130,6 @@ void CloseMainWindow()
     settings.MainWindowPosX = TkWindowX(MainWindow);
     settings.MainWindowPosY = TkWindowY(MainWindow);
     TkCloseWindow(MainWindow);
-    ReleaseMainWindowBrush();
 }
 
 void CloseRulerWindow()

@@ -347,6 +347,17 @@ TEST_F(CornerProbeTest, ValueFieldClickCopiesExactlyItsText)
     }
 }
 
+// Before the first measurement the value fields are empty: a click puts the empty text on the clipboard all the same.
+TEST_F(CornerProbeTest, EmptyValueFieldClickCopiesTheEmptyText)
+{
+    ASSERT_EQ(program.Field(RgbValueField), "") << "a corner was measured already";
+    ClearClipboard();
+    program.ClickControl(RgbValueField);
+    EXPECT_TRUE(WaitUntil([] { return IsClipboardFormatAvailable(CF_TEXT) != 0; }, FieldTimeout))
+        << "the click put no text on the clipboard";
+    EXPECT_EQ(ClipboardText(), "");
+}
+
 // Switching tooltips builds the windows again: the ruler keeps its place and size, no corner stays selected, and
 // the measured values wait for the next measurement.
 TEST_F(CornerProbeTest, SwitchingTooltipsKeepsTheRulerAndClearsTheCorner)

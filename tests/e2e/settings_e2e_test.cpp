@@ -23,6 +23,16 @@ enum class QuitWay { Menu, AltF4 };
 
 class QuitTest : public SettingsTest, public testing::WithParamInterface<QuitWay> {};
 
+enum class GuideClose { Ok, Enter, Escape, CloseBox };
+
+class GuideCloseTest : public SettingsTest, public testing::WithParamInterface<GuideClose> {};
+
+std::string GuideCloseName(const testing::TestParamInfo<GuideClose>& info)
+{
+    const char* const names[] = {"Ok", "Enter", "Escape", "CloseBox"};
+    return names[static_cast<int>(info.param)];
+}
+
 } // namespace
 
 TEST_P(QuitTest, NormalExitWritesTheNineLinesWithTheLivePlacesAndTheProgramFolder)
@@ -125,7 +135,8 @@ TEST_F(SettingsTest, GuideBoxClearedAndQuitWithTheGuideOpenKeepsTheGuideClosedNe
     EXPECT_FALSE(IsChecked(guide, ShowGuideAtStartCheck)) << "the box shows the stored choice";
 }
 
-TEST_F(SettingsTest, GuideBoxClearedAndConfirmedWithOkIsStoredAtExit)
+// Every way of closing the guide records its box as "OK" does: the button, Enter, Escape and the close box.
+TEST_P(GuideCloseTest, GuideBoxClearedAndClosedIsStoredAtExit)
 {
     ASSERT_TRUE(Start());
     ASSERT_TRUE(WaitUntilTakingInput());
@@ -133,11 +144,28 @@ TEST_F(SettingsTest, GuideBoxClearedAndConfirmedWithOkIsStoredAtExit)
     ASSERT_NE(guide, nullptr);
     ClickControl(guide, ShowGuideAtStartCheck);
     ASSERT_TRUE(WaitUntil([&] { return !IsChecked(guide, ShowGuideAtStartCheck); }));
-    ClickControl(guide, GuideOkButton);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(guide); })) << "\"OK\" must close the guide";
+    const RECT rulerBefore = WindowRect(ruler);
+    switch (GetParam()) {
+    case GuideClose::Ok: ClickControl(guide, GuideOkButton); break;
+    case GuideClose::Enter:
+    case GuideClose::Escape:
+        ASSERT_TRUE(BringToFront(guide));
+        // The ruler's arrow keys belong to the main window and the ruler: in the active guide they do nothing.
+        PressKey(VK_RIGHT);
+        PressKey(VK_DOWN, {VK_SHIFT});
+        PressKey(GetParam() == GuideClose::Enter ? VK_RETURN : VK_ESCAPE);
+        break;
+    case GuideClose::CloseBox: PostMessageA(guide, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(guide); })) << "the guide must close";
+    EXPECT_EQ(RectText(WindowRect(ruler)), RectText(rulerBefore)) << "a key meant for the guide moved the ruler";
     ASSERT_EQ(QuitThroughMenu(), 0u);
     EXPECT_EQ(ReadBytes(SettingsFilePath()).substr(0, 20), "ShowShortGuide = 0\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, GuideCloseTest,
+                         testing::Values(GuideClose::Ok, GuideClose::Enter, GuideClose::Escape, GuideClose::CloseBox),
+                         GuideCloseName);
 
 TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsForm)
 {
@@ -154,7 +182,7 @@ TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsFo
                                   "RulerWindowPosX = -40\r\n"
                                   "RulerWindowPosY = 25\r\n"
                                   "RulerWindowWidth = $1F4\r\n"
-                                  "RulerWindowHeight = 12px\r\n"
+                                  "RulerWindowHeight = 30px\r\n"
                                   "RulerWindowPosX = 999\r\n"
                                   "Colour = 5\r\n"));
     ASSERT_TRUE(Start());
@@ -165,12 +193,12 @@ TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsFo
     EXPECT_EQ(ToolTipCount(program.processId), 0);
     EXPECT_EQ(WindowRect(main).left, -20);
     EXPECT_EQ(WindowRect(main).top, 40);
-    EXPECT_EQ(RectText(WindowRect(ruler)), "(-40,25)-(460,37)");
+    EXPECT_EQ(RectText(WindowRect(ruler)), "(-40,25)-(460,55)");
     const struct {
         int control;
         const char* text;
     } fields[] = {{LeftEdgeTopField, "-40"},   {RightEdgeTopField, "459"}, {TopEdgeLeftField, "25"},
-                  {BottomEdgeLeftField, "36"}, {RulerWidthField, "500"},   {RulerHeightField, "12"}};
+                  {BottomEdgeLeftField, "54"}, {RulerWidthField, "500"},   {RulerHeightField, "30"}};
     for (const auto& field : fields) {
         SCOPED_TRACE(field.control);
         EXPECT_EQ(ControlText(main, field.control), field.text);
@@ -181,7 +209,24 @@ TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsFo
     EXPECT_EQ(ReadBytes(SettingsFilePath()), "ShowShortGuide = 0\r\nMainWindowOnTop = 0\r\nShowTooltips = 0\r\n"
                                              "MainWindowPosX = -20\r\nMainWindowPosY = 40\r\n"
                                              "RulerWindowPosX = -40\r\nRulerWindowPosY = 25\r\n"
-                                             "RulerWindowWidth = 500\r\nRulerWindowHeight = 12\r\n");
+                                             "RulerWindowWidth = 500\r\nRulerWindowHeight = 30\r\n");
+}
+
+// Values that would hide a window: a ruler of no size, places on a monitor that is no longer attached. The windows
+// open where the user can take hold of them, and those places are what the exit saves.
+TEST_F(SettingsTest, HandEditedPlacesThatWouldHideTheWindowsAreRepairedAndSavedRepaired)
+{
+    ASSERT_TRUE(WriteSettingsFile("ShowShortGuide = 0\r\nMainWindowPosX = 2200\r\nMainWindowPosY = 2500\r\n"
+                                  "RulerWindowPosX = 2200\r\nRulerWindowPosY = 2500\r\n"
+                                  "RulerWindowWidth = -100\r\nRulerWindowHeight = 0\r\n"));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    EXPECT_EQ(RectText(WindowRect(ruler)), "(100,10)-(123,33)") << "the least size at the default place";
+    EXPECT_EQ(WindowRect(main).left, 500);
+    EXPECT_EQ(WindowRect(main).top, 10);
+    const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(0, 1, 1, mainFrame, rulerFrame));
 }
 
 TEST_F(SettingsTest, GroupHeaderHidesTheKeysBelowItAndAByteOrderMarkIsSkipped)

@@ -202,6 +202,19 @@ TEST_F(WindowsAtStartTest, RulerIsABorderlessTranslucentToolWindowAboveOtherWind
     EXPECT_EQ(ControlRect(ruler, RightScaleImage).left, 285);
 }
 
+// The ruler has no close box; a close request from elsewhere (another program, the task list) leaves it standing.
+TEST_F(WindowsAtStartTest, RulerStaysWhenAskedToClose)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    PostMessageA(ruler, WM_CLOSE, 0, 0);
+    // The menu opens only once the program has handled what came before it, the request included.
+    ASSERT_TRUE(WaitUntilTakingInput());
+    EXPECT_TRUE(IsWindow(ruler) && IsWindowVisible(ruler)) << "the ruler closed";
+    EXPECT_EQ(WaitForExit(program, std::chrono::milliseconds(0)), static_cast<DWORD>(STILL_ACTIVE))
+        << "the request ended the program";
+}
+
 TEST_F(WindowsAtStartTest, DoubleClickOnTheRulerMinimisesThePanelAndHidesTheRulerUntilThePanelIsRestored)
 {
     ASSERT_TRUE(WriteSettingsFile("ShowShortGuide = 0\r\n"));

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -190,9 +189,9 @@ TEST(PrefsReaderCorpus, RandomBytesSurviveTheRoundTrip)
     }
 }
 
-// A quadratic reader (re-scanning from the start for each line, or inserting at the front) takes hours on this file;
-// the linear one needs about a second even unoptimised under the sanitizers, so the bound leaves room for a busy CI.
-TEST(PrefsReaderCorpus, TenMegabyteFileOfMixedLinesIsReadInLinearTime)
+// A quadratic reader (re-scanning from the start for each line, or inserting at the front) takes hours on this file
+// and runs into the test's time-out; the linear one needs about a second even unoptimised under the sanitizers.
+TEST(PrefsReaderCorpus, TenMegabyteFileOfMixedLinesIsReadWhole)
 {
     std::mt19937 rng(472);
     std::string file = "\xEF\xBB\xBFRulerWindowWidth = $1F4\r\n";
@@ -206,16 +205,12 @@ TEST(PrefsReaderCorpus, TenMegabyteFileOfMixedLinesIsReadInLinearTime)
         }
     }
 
-    const auto start = std::chrono::steady_clock::now();
     const TkPrefsList list = TkParsePrefsText(file);
     const std::string written = TkFormatPrefsText(list);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
 
     EXPECT_EQ(list.entries.size(), lines);
     EXPECT_FALSE(written.starts_with("\xEF\xBB\xBF")) << "the mark of the file read must not be written back";
     EXPECT_EQ(TkTextToInt(TkLookupPref(list, "rulerwindowwidth", "300")), 500);
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 10000)
-        << "parse and format of " << file.size() << " bytes";
     EXPECT_EQ(RunTarget(file), 0);
 }
 

@@ -179,6 +179,7 @@ TEST(TkPixels, WriteModesFollowTheirIntegerFormulasExactly)
         {"24-bit mix", 24, {50, 50, 50, 0}, TkRGBA(0, 0, 200, 100), Blend, {108, 30, 30, -1}},
         {"24-bit alpha 0 keeps", 24, {50, 60, 70, 0}, TkRGB(1, 2, 3), Blend, {50, 60, 70, -1}},
         {"32-bit alpha 0 keeps", 32, {50, 60, 70, 80}, TkRGB(1, 2, 3), Blend, {50, 60, 70, 80}},
+        {"32-bit alpha 0 keeps a transparent target", 32, {50, 60, 70, 0}, TkRGB(1, 2, 3), Blend, {50, 60, 70, 0}},
         {"onto transparent takes the source", 32, {50, 60, 70, 0}, TkRGBA(1, 2, 3, 100), Blend, {3, 2, 1, 100}},
         {"black onto transparent is opaque black", 32, {0, 0, 0, 0}, TkRGBA(0, 0, 0, 255), Blend, {0, 0, 0, 255}},
         {"general case", 32, {100, 100, 100, 128}, TkRGBA(200, 200, 200, 64), Blend, {140, 140, 140, 159}},

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "program_windows.h"
@@ -11,9 +14,133 @@
 
 namespace {
 
+// Wine's GetGuiResources answers 0, so the test build counts GDI objects itself: the program calls gdi32 through
+// its import table, whose slots for the functions that make and free objects are pointed at counting wrappers.
+// An object counts as live while it is still valid and not freed by the program; a free that fails (the object is
+// gone already) is counted apart.
+struct GdiCounter {
+    std::set<HGDIOBJ> made;
+    int failedFrees = 0;
+};
+
+GdiCounter gGdi;
+
+HGDIOBJ Made(HGDIOBJ object)
+{
+    if (object)
+        gGdi.made.insert(object);
+    return object;
+}
+
+decltype(&CreateSolidBrush) gCreateSolidBrush;
+decltype(&CreatePatternBrush) gCreatePatternBrush;
+decltype(&CreateFontA) gCreateFontA;
+decltype(&CreateFontIndirectA) gCreateFontIndirectA;
+decltype(&CreateCompatibleDC) gCreateCompatibleDC;
+decltype(&CreateDIBSection) gCreateDIBSection;
+decltype(&DeleteObject) gDeleteObject;
+decltype(&DeleteDC) gDeleteDC;
+
+HBRUSH WINAPI CountedSolidBrush(COLORREF colour)
+{
+    return static_cast<HBRUSH>(Made(gCreateSolidBrush(colour)));
+}
+HBRUSH WINAPI CountedPatternBrush(HBITMAP bitmap)
+{
+    return static_cast<HBRUSH>(Made(gCreatePatternBrush(bitmap)));
+}
+HFONT WINAPI CountedFont(int h, int w, int e, int o, int weight, DWORD i, DWORD u, DWORD s, DWORD c, DWORD op, DWORD cp,
+                         DWORD q, DWORD p, LPCSTR face)
+{
+    return static_cast<HFONT>(Made(gCreateFontA(h, w, e, o, weight, i, u, s, c, op, cp, q, p, face)));
+}
+HFONT WINAPI CountedFontIndirect(const LOGFONTA* description)
+{
+    return static_cast<HFONT>(Made(gCreateFontIndirectA(description)));
+}
+HDC WINAPI CountedDC(HDC dc)
+{
+    return static_cast<HDC>(Made(gCreateCompatibleDC(dc)));
+}
+HBITMAP WINAPI CountedDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset)
+{
+    return static_cast<HBITMAP>(Made(gCreateDIBSection(dc, info, usage, bits, section, offset)));
+}
+BOOL Freed(HGDIOBJ object, BOOL ok)
+{
+    if (ok)
+        gGdi.made.erase(object);
+    else if (object)
+        ++gGdi.failedFrees;
+    return ok;
+}
+BOOL WINAPI CountedDeleteObject(HGDIOBJ object)
+{
+    return Freed(object, gDeleteObject(object));
+}
+BOOL WINAPI CountedDeleteDC(HDC dc)
+{
+    return Freed(dc, gDeleteDC(dc));
+}
+
+// Points the program's import slot of a gdi32 function at the wrapper; false when the program imports no such
+// function.
+template <typename Function> bool Redirect(const char* name, Function wrapper, Function& original)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* headers =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name; ++d) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), "gdi32.dll") != 0)
+            continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0)
+                continue;
+            DWORD protection = 0;
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &protection);
+            if (!original)
+                original = reinterpret_cast<Function>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(wrapper);
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), protection, &protection);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CountGdiObjects()
+{
+    static const bool redirected = Redirect("CreateSolidBrush", &CountedSolidBrush, gCreateSolidBrush) &&
+                                   Redirect("CreatePatternBrush", &CountedPatternBrush, gCreatePatternBrush) &&
+                                   Redirect("CreateFontA", &CountedFont, gCreateFontA) &&
+                                   Redirect("CreateFontIndirectA", &CountedFontIndirect, gCreateFontIndirectA) &&
+                                   Redirect("CreateCompatibleDC", &CountedDC, gCreateCompatibleDC) &&
+                                   Redirect("CreateDIBSection", &CountedDIBSection, gCreateDIBSection) &&
+                                   Redirect("DeleteObject", &CountedDeleteObject, gDeleteObject) &&
+                                   Redirect("DeleteDC", &CountedDeleteDC, gDeleteDC);
+    ASSERT_TRUE(redirected) << "a GDI function is not imported through the program's import table";
+}
+
+// The objects the program made that are still valid: those it freed and those the system freed (a window
+// class's background brush) are not.
+int LiveGdiObjects()
+{
+    int live = 0;
+    for (HGDIOBJ object : gGdi.made)
+        live += GetObjectType(object) != 0;
+    return live;
+}
+
 struct Holdings {
-    DWORD gdiObjects = 0, userObjects = 0; // the system's count; Wine answers 0
-    int threadWindows = 0;                 // every window of the thread, controls and tooltips included
+    int liveGdiObjects = 0, failedGdiFrees = 0; // counted through the import table
+    DWORD gdiObjects = 0, userObjects = 0;      // the system's count; Wine answers 0
+    int threadWindows = 0;                      // every window of the thread, controls and tooltips included
     TkObjectCounts toolkit;
 };
 
@@ -34,6 +161,8 @@ Holdings Now()
 {
     PumpMessages();
     Holdings holdings;
+    holdings.liveGdiObjects = LiveGdiObjects();
+    holdings.failedGdiFrees = gGdi.failedFrees;
     holdings.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     holdings.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&holdings.threadWindows));
@@ -50,6 +179,7 @@ constexpr int cornerOptions[] = {CornerTopLeftOption, CornerTopRightOption, Corn
 // of them keeps would pile up over a working day.
 TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
 {
+    CountGdiObjects();
     BuildProgramWindows({0, 0, 1, 700, 10, 100, 100, 300, 150});
     TkSetControlState(CornerTopLeftOption, 1);
     ProbeRulerCorner();
@@ -85,21 +215,33 @@ TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
     EXPECT_EQ(last.toolkit.accelerators, first.toolkit.accelerators);
     EXPECT_EQ(last.toolkit.fonts, first.toolkit.fonts);
     EXPECT_EQ(last.toolkit.images, first.toolkit.images);
+    EXPECT_EQ(last.liveGdiObjects, first.liveGdiObjects);
+    EXPECT_EQ(last.failedGdiFrees, first.failedGdiFrees) << "an object was freed twice";
     EXPECT_EQ(last.gdiObjects, first.gdiObjects);
     EXPECT_EQ(last.userObjects, first.userObjects);
     TkShutdown();
 }
 
-// The leak test compares the system's own counts of GDI and USER objects too, but only where they exist.
-TEST(ProbeLeaks, SystemCountsGuiObjects)
+// The leak test's own count sees an object made and freed by the program; it compares the system's own counts of
+// GDI and USER objects too, but only where they exist.
+TEST(ProbeLeaks, GdiObjectsAreCounted)
 {
+    CountGdiObjects();
+    const int live = LiveGdiObjects();
+    HBRUSH counted = CreateSolidBrush(RGB(1, 2, 3));
+    EXPECT_EQ(LiveGdiObjects(), live + 1);
+    DeleteObject(counted);
+    EXPECT_EQ(LiveGdiObjects(), live);
+    const int failed = gGdi.failedFrees;
+    DeleteObject(counted);
+    EXPECT_EQ(gGdi.failedFrees, failed + 1) << "freeing an object twice is seen";
+
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     const DWORD withBrush = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     DeleteObject(brush);
     if (gdi == 0 && withBrush == 0)
-        GTEST_SKIP() << "GetGuiResources answers 0 here (Wine): GDI objects made and freed outside the toolkit's "
-                        "records are not counted by the leak test; the thread's windows and the toolkit's own "
-                        "windows, controls, brushes, accelerators, fonts and images are";
+        GTEST_SKIP() << "GetGuiResources answers 0 here (Wine): the leak test counts GDI objects through the "
+                        "import table alone";
     EXPECT_EQ(withBrush, gdi + 1);
 }

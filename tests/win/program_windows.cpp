@@ -6,8 +6,8 @@
 #include "core/embedded_images.h"
 #include "core/object_ids.h"
 #include "core/ruler_drag.h"
+#include "core/startup.h"
 #include "measure/ruler_scales.h"
-#include "toolkit/tk_fonts.h"
 #include "toolkit/tk_windows.h"
 #include "windows/main_window.h"
 #include "windows/ruler_window.h"
@@ -18,8 +18,7 @@ void BuildProgramWindows(const Settings& settings)
     TkStartup();
     app.screenRight = app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     app.screenBottom = app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    app.ScaleNumberFont = TkLoadFont(-1, "Arial", 7, 0);
-    app.RulerLabelFont = TkLoadFont(-1, "Arial", 9, TkFontBold);
+    LoadProgramFonts();
     LoadEmbeddedImages();
     DrawRulerScales();
     app.settings = settings;

@@ -17,6 +17,8 @@ protected:
     void TearDown() override { TkShutdown(); }
 };
 
+constexpr COLORREF RulerGreyColour = RGB(212, 212, 212);
+
 // The colour the ruler window itself paints at a point of its client area.
 COLORREF RulerPixel(int x, int y)
 {
@@ -76,6 +78,25 @@ TEST_F(RulerWindowTest, MeasuresTheMoveThatEndsADragWithoutItsContentsShown)
     EXPECT_EQ(hole.top, 110 + 189);
 }
 
+// The scale pictures are transparent between their marks; there the ruler's grey shows, not a control face.
+TEST_F(RulerWindowTest, ScaleStripsShowTheRulerGreyBetweenTheirMarks)
+{
+    RedrawWindow(TkWindowHandle(RulerWindow), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    struct Case {
+        const char* strip;
+        int x, y;
+        COLORREF colour;
+    } cases[] = {
+        {"top", 32, 10, RulerGreyColour},  {"top tick", 29, 1, RGB(0, 0, 0)},   {"bottom", 32, 139, RulerGreyColour},
+        {"left", 10, 32, RulerGreyColour}, {"right", 289, 32, RulerGreyColour}, {"body", 100, 50, RulerGreyColour},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.strip << " " << c.x << "," << c.y);
+        EXPECT_EQ(RulerPixel(c.x, c.y), c.colour);
+    }
+}
+
 // Dragged onto a display of another scale, the ruler keeps its size in pixels: it measures physical pixels.
 TEST_F(RulerWindowTest, KeepsItsPixelSizeWhenTheDisplayScaleChanges)
 {
@@ -113,4 +134,28 @@ TEST_F(RulerWindowTest, FindingTheWindowUnderTheRulerLeavesTheRulerAsItWas)
     GetWindowRect(ruler, &placeAfter);
     EXPECT_TRUE(EqualRect(&place, &placeAfter));
     EXPECT_FALSE(GetUpdateRect(ruler, nullptr, FALSE)) << "the ruler has something to repaint";
+}
+
+// Where the system puts a frame asked to stand at (x, y); it holds coordinates to a range of its own.
+POINT SystemPlace(int x, int y)
+{
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetWindowPos(plain, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame{};
+    GetWindowRect(plain, &frame);
+    DestroyWindow(plain);
+    return {frame.left, frame.top};
+}
+
+// The toolkit's keep value read from the settings is a place like any other: the windows are put there, not where
+// the system puts new windows.
+TEST(WindowPlaces, CoordinateEqualToTheKeepValueIsTakenAsAPlace)
+{
+    BuildProgramWindows({0, 0, 0, TkKeep, 10, 20, TkKeep, 300, 150});
+    const POINT main = SystemPlace(TkKeep, 10), ruler = SystemPlace(20, TkKeep);
+    EXPECT_EQ(TkWindowX(MainWindow), main.x);
+    EXPECT_EQ(TkWindowY(MainWindow), main.y);
+    EXPECT_EQ(TkWindowX(RulerWindow), ruler.x);
+    EXPECT_EQ(TkWindowY(RulerWindow), ruler.y);
+    TkShutdown();
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "core/app_state.h"
+#include "core/startup.h"
 #include "tk_test_support.h"
 #include "toolkit/tk_fonts.h"
 
@@ -84,4 +88,36 @@ TEST_F(Fonts, ArialLoadsWithTheProgramsSizesAndBoldWeight)
         ExpectHeightAndWeight("Arial", points, 0);
         ExpectHeightAndWeight("Arial", points, TkFontBold);
     }
+}
+
+// The ruler's labels and scale numbers get a proportional font of their pixel size on every system: where neither
+// Tahoma nor Arial exists (the test run in a Wine prefix without the Arial stand-in), the message font's face.
+TEST_F(Fonts, ProgramFontsAreNeverMissingAndHaveTheAskedPixelSize)
+{
+    if (std::getenv("TESSARO_PLAIN_FONTS")) {
+        ASSERT_FALSE(Installed("Arial") || Installed("Tahoma")) << "this run is meant for a system without both";
+    }
+    LoadProgramFonts();
+    const AppState& app = App();
+    const struct {
+        const char* what;
+        intptr_t font;
+        int points, style;
+    } cases[] = {{"scale numbers", app.ScaleNumberFont, 7, 0}, {"ruler labels", app.RulerLabelFont, 9, TkFontBold}};
+    HDC screen = GetDC(nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NE(c.font, 0);
+        const HGDIOBJ previous = SelectObject(screen, TkFontHandle(static_cast<int>(c.font)));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(screen, &metrics);
+        SelectObject(screen, previous);
+        // The realised glyph height may round a pixel either way of the asked size; a bitmap stand-in is far off.
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading,
+                    MulDiv(c.points, GetDeviceCaps(screen, LOGPIXELSY), 72), 1);
+        EXPECT_EQ(metrics.tmWeight, c.style & TkFontBold ? FW_BOLD : FW_NORMAL);
+        // The bit is set for a proportional font.
+        EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << "a fixed-pitch font";
+    }
+    ReleaseDC(nullptr, screen);
 }

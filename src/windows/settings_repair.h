@@ -1,0 +1,24 @@
+// Sound values for a settings file edited by hand or written on a computer with other monitors: no window may be
+// saved into a place or size where the user cannot see it or take hold of it.
+#pragma once
+
+#include <span>
+
+#include "toolkit/tk_geometry.h"
+#include "windows/settings.h"
+
+// A window needs this many pixels of its grab-able part in each direction on one monitor (fewer when the part
+// itself is smaller) for the user to take hold of it.
+constexpr int GrabPixels = 8;
+
+struct PlaceLimits {
+    std::span<const TkRect> monitors;
+    int screenWidth = 0, screenHeight = 0; // the ruler's largest size
+    int mainWidth = 0;                     // the main window's outer width
+    int mainTitleHeight = 0;               // the height of its frame above the client area: the title bar
+};
+
+// Clamps the ruler's size to the least size and the screen, and puts a window whose grab-able part (the whole
+// ruler; the main window's title bar) lies on no monitor at its default place. Every other value stays, a window
+// partly off the screen too.
+void RepairPlaces(Settings& settings, const PlaceLimits& limits);
