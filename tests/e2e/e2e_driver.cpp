@@ -97,7 +97,7 @@ int ToolTipCount(DWORD processId)
 bool BringToFront(HWND window)
 {
     SetForegroundWindow(window);
-    return WaitUntil([&] { return GetForegroundWindow() == window; }, std::chrono::seconds(5));
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey)
@@ -111,12 +111,19 @@ bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey)
 
 bool PickMenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& picked)
 {
-    return WaitUntil([&] {
+    for (int attempt = 0; attempt < 5; ++attempt) {
         if (!OpenMenu(processId, window, menuKey))
             return false;
         TypeCharacter(itemKey);
-        return WaitUntil(picked, std::chrono::seconds(5));
-    });
+        // The menu closes as it takes the key; the item's effect may follow seconds later on a busy machine, and
+        // typing the key again then would pick the item twice. A menu that stays open lost the key.
+        WaitUntil([&] { return picked() || (!OpenMenuOf(processId) && !InMenuMode(window)); });
+        if (OpenMenuOf(processId))
+            CloseMenu(processId, window);
+        else if (WaitUntil(picked))
+            return true;
+    }
+    return false;
 }
 
 bool CloseMenu(DWORD processId, HWND window)

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr auto InputTimeout = std::chrono::seconds(5);
+// Generous: a wait that ends early costs nothing, and a loaded machine may keep the program or Wine busy for seconds.
+constexpr auto InputTimeout = std::chrono::seconds(20);
 
 bool CursorAt(int x, int y)
 {
@@ -158,6 +159,15 @@ POINT MeasuredProgram::ControlCentre(int control) const
 void MeasuredProgram::ClickControl(int control) const
 {
     const POINT centre = ControlCentre(control);
+    HWND handle = GetDlgItem(mainWindow, control);
+    // The press must reach the control itself: a window the display does not show yet takes no input, and a tooltip
+    // left over from where the cursor rested may lie over the control's centre until the cursor moves.
+    WaitUntil(
+        [&] {
+            MoveMouseTo(centre.x, centre.y);
+            return WindowFromPoint(centre) == handle;
+        },
+        InputTimeout);
     ClickAt(centre.x, centre.y);
 }
 
@@ -166,13 +176,14 @@ bool MeasuredProgram::ActivateMainWindow() const
     // A point of the background between the upper and the lower panel, where no control lies.
     POINT point{262, 250};
     ClientToScreen(mainWindow, &point);
-    // The display shows a new window a little after the system has it: a click before that reaches nothing.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        ClickAt(point.x, point.y);
-        if (WaitUntil([&] { return GetForegroundWindow() == mainWindow; }, std::chrono::seconds(1)))
-            return true;
-    }
-    return false;
+    // The display shows a new window a little after the system has it: a click before that reaches nothing, so the
+    // click is repeated (a click on the background does nothing else) until the window is the active one.
+    return WaitUntil(
+        [&] {
+            ClickAt(point.x, point.y);
+            return WaitUntil([&] { return GetForegroundWindow() == mainWindow; }, std::chrono::seconds(2));
+        },
+        InputTimeout);
 }
 
 bool MeasuredProgram::ActivateRuler() const
@@ -263,7 +274,7 @@ ColourWindow::ColourWindow(const std::string& title, COLORREF colour, RECT place
         },
         this, 0, nullptr);
     WaitForSingleObject(ready, 10000);
-    WaitUntil([&] { return !GetUpdateRect(handle, nullptr, FALSE); }, InputTimeout);
+    WaitUntilShown();
 }
 
 ColourWindow::~ColourWindow()
@@ -281,7 +292,18 @@ void ColourWindow::Recolour(COLORREF newColour)
 {
     colour = newColour;
     InvalidateRect(handle, nullptr, TRUE);
-    WaitUntil([&] { return !GetUpdateRect(handle, nullptr, FALSE); }, InputTimeout);
+    WaitUntilShown();
+}
+
+void ColourWindow::WaitUntilShown() const
+{
+    // The window has painted itself some time before the display shows it (Wine hands a window's pixels to the X
+    // server when its thread next waits), and the program reads the screen: a measurement in between would read
+    // what lay there before. So the wait is for the screen's pixel at the window's centre.
+    const RECT place = WindowRect(handle);
+    const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    WaitUntil([&] { return !GetUpdateRect(handle, nullptr, FALSE) && ScreenPixel(centre) == colour.load(); },
+              InputTimeout);
 }
 
 void ColourWindow::Run()

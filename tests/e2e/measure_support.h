@@ -102,7 +102,8 @@ void MoveMouseTo(int x, int y);
 void ClickAt(int x, int y);
 
 // A top-level window of this process, filled with one colour, whose own thread keeps it painted. It does not take
-// the focus; a topmost one lies above the program's windows, the others below them.
+// the focus; a topmost one lies above the program's windows, the others below them. Made, it waits until the
+// screen shows it (at its centre, which must not lie below another window of this process or the control panel).
 class ColourWindow {
 public:
     ColourWindow(const std::string& title, COLORREF colour, RECT place, bool topmost = false,
@@ -112,11 +113,12 @@ public:
     ColourWindow& operator=(const ColourWindow&) = delete;
 
     HWND Handle() const { return handle; }
-    // Fills the window with another colour and waits until it has painted itself.
+    // Fills the window with another colour and waits until the screen shows it.
     void Recolour(COLORREF colour);
 
 private:
     void Run();
+    void WaitUntilShown() const;
     struct StartValues {
         std::string title;
         RECT place;

@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr auto StepTimeout = std::chrono::seconds(5);
+// Generous: a loaded machine may keep the program busy for seconds, and a wait that ends early costs nothing.
+constexpr auto StepTimeout = std::chrono::seconds(20);
 
 // One mouse position of a drag, as an offset from the press, and the ruler the step must leave.
 struct DragStep {

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr auto StepTimeout = std::chrono::seconds(5);
+// Generous: a loaded machine may keep the program busy for seconds, and a wait that ends early costs nothing.
+constexpr auto StepTimeout = std::chrono::seconds(20);
 
 struct Nudge {
     const char* name;
