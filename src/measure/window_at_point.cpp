@@ -16,12 +16,29 @@ bool ClickThrough(LONG_PTR extendedStyle)
     return (extendedStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT);
 }
 
+// The desktop composition's attribute reader. dwmapi is no DLL the system always takes from its own folder, so it is
+// loaded from there by hand rather than imported: a dwmapi.dll lying beside the program is never used. Null where the
+// system has none.
+using AttributeReader = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+
+AttributeReader DesktopAttributeReader()
+{
+    static const AttributeReader reader = [] {
+        HMODULE dwmapi = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return dwmapi ? reinterpret_cast<AttributeReader>(
+                            reinterpret_cast<void (*)()>(GetProcAddress(dwmapi, "DwmGetWindowAttribute")))
+                      : nullptr;
+    }();
+    return reader;
+}
+
 // The desktop composition hides ("cloaks") the windows of other virtual desktops and of suspended apps while they
 // keep their visible style; the system's hit test passes over them.
 bool Cloaked(HWND window)
 {
+    const AttributeReader read = DesktopAttributeReader();
     DWORD cloaked = 0;
-    return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked != 0;
+    return read && SUCCEEDED(read(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked != 0;
 }
 
 // Whether the system's hit test takes a window at the point: shown, not a disabled child, not click-through, and
