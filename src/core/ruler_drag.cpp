@@ -49,8 +49,12 @@ void FollowRulerStep(HWND window, bool sized)
     MeasureRulerGeometry();
     TkHoldControlPainting(0);
     AppState& app = App();
-    if (!app.rulerFramePending && SetTimer(window, FrameProbeTimer, app.rulerFrameInterval, nullptr))
+    if (app.rulerFramePending)
+        return;
+    if (SetTimer(window, FrameProbeTimer, app.rulerFrameInterval, nullptr))
         app.rulerFramePending = true;
+    else
+        ShowRulerFrame(); // no timer to be had: this step shows its frame itself
 }
 
 } // namespace

@@ -218,10 +218,11 @@ void TkSetControlText(int control, std::string_view text)
         return;
     record->lastText.assign(text);
     record->textSet = true;
-    // A static paints inside WM_SETTEXT; while painting is held the text is stored as the static would store it,
-    // by the default procedure, and the static paints it when it is next painted.
+    // A static paints inside WM_SETTEXT. While painting is held its text waits in the record, where
+    // TkGetControlText finds it, and TkPaintChangedControls hands it to the window, as the static itself would
+    // store it (by the default procedure), before painting it: a drag step then costs no trip to the window system.
     if (record->kind == TkControlKind::Text && PaintLater(control, *record))
-        DefWindowProcA(record->handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record->lastText.c_str()));
+        record->textPending = true;
     else
         ChangeControl(control, *record, [record] { SetWindowTextA(record->handle, record->lastText.c_str()); });
 }
@@ -241,6 +242,10 @@ int TkPaintChangedControls()
         if (!record || !record->handle)
             continue;
         record->unpainted = false;
+        if (record->textPending) {
+            record->textPending = false;
+            DefWindowProcA(record->handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record->lastText.c_str()));
+        }
         RedrawWindow(record->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         HWND window = GetAncestor(record->handle, GA_ROOT);
         if (std::find(windows.begin(), windows.end(), window) == windows.end())
@@ -255,6 +260,8 @@ int TkPaintChangedControls()
 
 std::string TkGetControlText(int control)
 {
+    if (const TkControlRecord* record = TkFindControl(control); record && record->textPending)
+        return record->lastText;
     HWND handle = HandleOf(control);
     return handle ? TkNativeText(handle) : std::string();
 }

@@ -48,8 +48,9 @@ struct TkControlRecord {
     // The text TkSetControlText gave the control last (our controls take no typed text).
     std::string lastText;
     bool textSet = false;
-    // Changed while painting was held and not painted since.
+    // Changed while painting was held and not painted since; a static's new text (lastText) not yet given to it.
     bool unpainted = false;
+    bool textPending = false;
 };
 
 struct TkMenuRecord {

@@ -224,6 +224,23 @@ int main(int argc, char** argv)
             PumpMessages();
     }
     Report("(b) one frame: screen probe + painting", frame);
+    std::vector<double> probeHeld, painting;
+    for (int i = 0; i < probes / 5 + 1; ++i) {
+        const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
+        SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        double start = NowMs();
+        TkHoldControlPainting(1);
+        ProbeRulerScreen();
+        TkHoldControlPainting(0);
+        probeHeld.push_back(NowMs() - start);
+        start = NowMs();
+        TkPaintChangedControls();
+        painting.push_back(NowMs() - start);
+        if (i % 16 == 0)
+            PumpMessages();
+    }
+    Report("  its screen probe, painting held", probeHeld);
+    Report("  its painting of what changed", painting);
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
     // (d) The old way for comparison: every step probed the screen and painted each changed field at once.
     std::vector<double> oldStep;
