@@ -159,13 +159,12 @@ POINT MeasuredProgram::ControlCentre(int control) const
 void MeasuredProgram::ClickControl(int control) const
 {
     const POINT centre = ControlCentre(control);
-    HWND handle = GetDlgItem(mainWindow, control);
-    // The press must reach the control itself: a window the display does not show yet takes no input, and a tooltip
-    // left over from where the cursor rested may lie over the control's centre until the cursor moves.
+    // The press must reach the control's window: a window the display does not show yet takes no input, and a
+    // tooltip left over from where the cursor rested may lie over the control's centre until the cursor moves.
     WaitUntil(
         [&] {
             MoveMouseTo(centre.x, centre.y);
-            return WindowFromPoint(centre) == handle;
+            return GetAncestor(WindowFromPoint(centre), GA_ROOT) == mainWindow;
         },
         InputTimeout);
     ClickAt(centre.x, centre.y);
