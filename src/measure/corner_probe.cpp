@@ -130,7 +130,9 @@ void ShowRulerFrame()
     TkHoldControlPainting(1);
     ProbeRulerScreen();
     TkHoldControlPainting(0);
-    TkPaintChangedControls();
+    // The painting follows as the next thing the thread does when no step is waiting: a step never waits for the
+    // probe and the painting together.
+    TkPaintChangedControls(false);
 }
 
 void ProbeRulerCorner()

@@ -11,8 +11,8 @@ void ProbeRulerCorner();
 void MeasureRulerGeometry();
 // The screen at the corner: the magnifier, the colour and the window facts. A drag reads it once per frame.
 void ProbeRulerScreen();
-// What a drag shows once per frame: the screen at the corner, then every control changed since the last frame,
-// painted in one pass.
+// What a drag shows once per frame: the screen at the corner; every control changed since the last frame is then
+// painted in one pass, as the next thing the thread does when no drag step is waiting.
 void ShowRulerFrame();
 
 // The executable's file name of a process, "" when it cannot be found. Asks the process's image path first and

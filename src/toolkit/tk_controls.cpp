@@ -233,7 +233,7 @@ void TkHoldControlPainting(int held)
     shared.paintHolds = held ? shared.paintHolds + 1 : std::max(0, shared.paintHolds - 1);
 }
 
-int TkPaintChangedControls()
+int TkPaintChangedControls(bool atOnce)
 {
     TkShared& shared = TkSharedState();
     std::vector<HWND> windows;
@@ -253,8 +253,10 @@ int TkPaintChangedControls()
     }
     const int changed = static_cast<int>(shared.unpaintedControls.size());
     shared.unpaintedControls.clear();
-    for (HWND window : windows)
-        UpdateWindow(window);
+    if (atOnce) {
+        for (HWND window : windows)
+            UpdateWindow(window);
+    }
     return changed;
 }
 

@@ -112,9 +112,11 @@ HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_vi
 
 void TkSetControlText(int control, std::string_view text);
 // While painting is held (holds nest), texts, colours and pictures given to visible controls are not painted at
-// once: TkPaintChangedControls paints the controls changed since, together in one pass, and returns how many.
+// once: TkPaintChangedControls hands the controls changed since their texts and invalidates them together, and returns
+// how many. At once, it paints them before it returns; otherwise the system paints them, one pass per window, when the
+// thread has no input or other message waiting.
 void TkHoldControlPainting(int held);
-int TkPaintChangedControls();
+int TkPaintChangedControls(bool atOnce = true);
 std::string TkGetControlText(int control);
 // Option button, check box: 1 selected, 0 cleared. Image control: a native image handle shown at once.
 void TkSetControlState(int control, intptr_t state);
