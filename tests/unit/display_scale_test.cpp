@@ -9,8 +9,8 @@ TEST(DisplayScale, LengthsRoundHalfAwayFromZero)
 {
     const struct {
         int value, dpi, scaled;
-    } cases[] = {{3, 96, 3}, {3, 120, 4}, {3, 144, 5}, {3, 168, 5}, {3, 192, 6}, {-3, 144, -5},
-                 {15, 120, 19}, {466, 144, 699}, {0, 192, 0}, {1, 72, 1}};
+    } cases[] = {{3, 96, 3},    {3, 120, 4},   {3, 144, 5},     {3, 168, 5}, {3, 192, 6},
+                 {-3, 144, -5}, {15, 120, 19}, {466, 144, 699}, {0, 192, 0}, {1, 72, 1}};
     for (const auto& c : cases)
         EXPECT_EQ(TkScaleLength(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
 }
@@ -55,8 +55,8 @@ TEST(DisplayScale, MagnifierShowsEqualBlocksInItsFrame)
         const MagnifierPlaces places = PlaceMagnifier(c.dpi, 21);
         EXPECT_EQ(places.view.Width(), 21 * c.block);
         EXPECT_EQ(places.view.Height(), 21 * c.block);
-        EXPECT_EQ(places.frame, (TkRect{places.view.left - 1, places.view.top - 1, places.view.right + 1,
-                                        places.view.bottom + 1}));
+        EXPECT_EQ(places.frame,
+                  (TkRect{places.view.left - 1, places.view.top - 1, places.view.right + 1, places.view.bottom + 1}));
         const TkRect table = TkScaleBox(100, 95, 65, 65, c.dpi);
         EXPECT_LE(std::abs((places.frame.left + places.frame.right) - (table.left + table.right)), 1);
         EXPECT_LE(std::abs((places.frame.top + places.frame.bottom) - (table.top + table.bottom)), 1);

@@ -27,10 +27,17 @@ struct TableBox {
 
 // Rows of the layout tables: every kind of control, both panels, neighbours that meet.
 const TableBox panelRows[] = {
-    {PositionRangeLabel, 5, 4, 125, 15},     {SizeRangeLabel, 140, 4, 125, 15},  {OriginLabel, 4, 26, 10, 15},
-    {RulerWidthField, 187, 52, 30, 15},      {CornerBottomRightOption, 171, 166, 14, 15},
-    {GrowLeftButton, 47, 116, 20, 20},       {ShrinkLeftButton, 68, 116, 20, 20}, {ColourSwatch, 101, 267, 63, 63},
-    {HtmlValueField, 175, 285, 72, 17},      {WindowNameCaption, 20, 356, 39, 15}, {TaskField, 60, 420, 195, 15},
+    {PositionRangeLabel, 5, 4, 125, 15},
+    {SizeRangeLabel, 140, 4, 125, 15},
+    {OriginLabel, 4, 26, 10, 15},
+    {RulerWidthField, 187, 52, 30, 15},
+    {CornerBottomRightOption, 171, 166, 14, 15},
+    {GrowLeftButton, 47, 116, 20, 20},
+    {ShrinkLeftButton, 68, 116, 20, 20},
+    {ColourSwatch, 101, 267, 63, 63},
+    {HtmlValueField, 175, 285, 72, 17},
+    {WindowNameCaption, 20, 356, 39, 15},
+    {TaskField, 60, 420, 195, 15},
 };
 const TableBox guideRows[] = {
     {GuideImage, 10, 10, 680, 450}, {ShowGuideAtStartCheck, 10, 470, 400, 20}, {GuideOkButton, 600, 465, 90, 25}};
@@ -85,8 +92,7 @@ SIZE BitmapSize(HANDLE image)
 LOGFONTA ControlFont(int control)
 {
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(TkControlHandle(control), WM_GETFONT, 0, 0)), sizeof(font),
-               &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(TkControlHandle(control), WM_GETFONT, 0, 0)), sizeof(font), &font);
     return font;
 }
 
@@ -149,9 +155,9 @@ TEST_F(DisplayScaleTest, PanelAndGuideStandAtTheirTablePlacesTimesTheDisplayScal
 TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
 {
     const std::string widest = TkIntToText(App().screenRight);
-    for (int field : {LeftEdgeTopField, RightEdgeTopField, RightEdgeBottomField, LeftEdgeBottomField,
-                      BottomEdgeLeftField, TopEdgeLeftField, TopEdgeRightField, BottomEdgeRightField, RulerHeightField,
-                      RulerWidthField})
+    for (int field :
+         {LeftEdgeTopField, RightEdgeTopField, RightEdgeBottomField, LeftEdgeBottomField, BottomEdgeLeftField,
+          TopEdgeLeftField, TopEdgeRightField, BottomEdgeRightField, RulerHeightField, RulerWidthField})
         TkSetControlText(field, widest);
     TkSetControlText(RgbValueField, "255,255,255");
     TkSetControlText(HslValueField, "209\xB0,50%,40%");
