@@ -138,6 +138,16 @@ void ExpectLaidOutFor(int dpi)
               TkScaleLength(466, dpi) - GetSystemMetricsForDpi(SM_CYMENU, static_cast<UINT>(dpi)));
 }
 
+// What the system sends the panel and the guide when they are moved onto a display of that resolution, with the
+// places it suggests.
+void MoveOntoDisplayOf(int dpi, RECT mainPlace, RECT guidePlace)
+{
+    SendMessageA(TkWindowHandle(MainWindow), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&mainPlace));
+    SendMessageA(TkWindowHandle(ShortGuideWindow), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&guidePlace));
+    PumpMessages();
+}
+
 } // namespace
 
 TEST_F(DisplayScaleTest, PanelAndGuideStandAtTheirTablePlacesTimesTheDisplayScale)
@@ -150,8 +160,8 @@ TEST_F(DisplayScaleTest, PanelAndGuideStandAtTheirTablePlacesTimesTheDisplayScal
 }
 
 // Every text of the panel, with wide values in its fields, and of the guide's check box and button lies whole inside
-// its box in the control's own font: at every scale as at 96 dpi. (The widest colour texts, such as
-// "359°,100%,50%", are wider than their boxes already at 96 dpi.)
+// its box in the control's own font: at every scale as at 96 dpi, the prefix's and 175 % (sent; no prefix of its own).
+// (The widest colour texts, such as "359°,100%,50%", are wider than their boxes already at 96 dpi.)
 TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
 {
     const std::string widest = TkIntToText(App().screenRight);
@@ -165,39 +175,42 @@ TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
     TkSetControlText(DecValueField, "16777215");
     TkSetControlText(ProcessIdField, "4294967295");
 
-    const int dpi = TkWindowDpi(MainWindow);
-    const int checkMark = GetSystemMetricsForDpi(SM_CXMENUCHECK, static_cast<UINT>(dpi));
-    int texts = 0;
-    for (int control = TopSeparator; control <= GuideOkButton; ++control) {
-        HWND handle = TkControlHandle(control);
-        char className[16] = {};
-        // The ruler's labels keep their 96-dpi font and boxes (Fonts.ProgramFonts...).
-        if (!handle || GetAncestor(handle, GA_ROOT) == TkWindowHandle(RulerWindow) ||
-            !GetClassNameA(handle, className, sizeof(className)))
-            continue;
-        const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
-        const bool label = lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
-        const bool check = control == ShowGuideAtStartCheck, button = control == GuideOkButton;
-        const std::string text = TkGetControlText(control);
-        if (text.empty() || !(label || check || button))
-            continue;
-        SCOPED_TRACE(testing::Message() << "control " << control << " \"" << text << "\" at " << dpi << " dpi");
-        HDC dc = GetDC(handle);
-        const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, previous);
-        ReleaseDC(handle, dc);
-        RECT box{};
-        GetClientRect(handle, &box);
-        const int room = box.right - (check ? checkMark + TkScaleLength(4, dpi) : 0);
-        EXPECT_LE(extent.cx, room);
-        EXPECT_LE(metrics.tmHeight, box.bottom);
-        ++texts;
+    for (const int dpi : {TkWindowDpi(MainWindow), 168}) {
+        if (dpi != TkWindowDpi(MainWindow))
+            MoveOntoDisplayOf(dpi, RECT{0, 0, 500, 900}, RECT{10, 10, 1300, 900});
+        const int checkMark = GetSystemMetricsForDpi(SM_CXMENUCHECK, static_cast<UINT>(dpi));
+        int texts = 0;
+        for (int control = TopSeparator; control <= GuideOkButton; ++control) {
+            HWND handle = TkControlHandle(control);
+            char className[16] = {};
+            // The ruler's labels keep their 96-dpi font and boxes (Fonts.ProgramFonts...).
+            if (!handle || GetAncestor(handle, GA_ROOT) == TkWindowHandle(RulerWindow) ||
+                !GetClassNameA(handle, className, sizeof(className)))
+                continue;
+            const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
+            const bool label = lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+            const bool check = control == ShowGuideAtStartCheck, button = control == GuideOkButton;
+            const std::string text = TkGetControlText(control);
+            if (text.empty() || !(label || check || button))
+                continue;
+            SCOPED_TRACE(testing::Message() << "control " << control << " \"" << text << "\" at " << dpi << " dpi");
+            HDC dc = GetDC(handle);
+            const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle, WM_GETFONT, 0, 0)));
+            SIZE extent{};
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            TEXTMETRICA metrics{};
+            GetTextMetricsA(dc, &metrics);
+            SelectObject(dc, previous);
+            ReleaseDC(handle, dc);
+            RECT box{};
+            GetClientRect(handle, &box);
+            const int room = box.right - (check ? checkMark + TkScaleLength(4, dpi) : 0);
+            EXPECT_LE(extent.cx, room);
+            EXPECT_LE(metrics.tmHeight, box.bottom);
+            ++texts;
+        }
+        EXPECT_GE(texts, 30) << "text controls looked at";
     }
-    EXPECT_GE(texts, 30) << "text controls looked at";
 }
 
 // Moved onto a display of another scale, the panel and the guide stand in the suggested place laid out for it, and
@@ -205,7 +218,7 @@ TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
 // check box.
 TEST_F(DisplayScaleTest, MovedOntoAnotherScaleTheWindowsAreLaidOutAnewKeepingWhatTheyShow)
 {
-    const int dpi = TkWindowDpi(MainWindow), other = dpi == 144 ? 192 : 144;
+    const int dpi = TkWindowDpi(MainWindow), other = dpi == 168 ? 144 : 168;
     TkSetControlState(CornerBottomRightOption, 1);
     ProbeRulerCorner();
     TkSetWindowTopmost(MainWindow, 1);
@@ -215,12 +228,8 @@ TEST_F(DisplayScaleTest, MovedOntoAnotherScaleTheWindowsAreLaidOutAnewKeepingWha
 
     for (const int to : {other, dpi}) {
         SCOPED_TRACE(testing::Message() << "to " << to << " dpi");
-        RECT mainPlace{40 + to, 30, 400, 700}, guidePlace{60, 50 + to, 900, 700};
-        SendMessageA(TkWindowHandle(MainWindow), WM_DPICHANGED, MAKEWPARAM(to, to),
-                     reinterpret_cast<LPARAM>(&mainPlace));
-        SendMessageA(TkWindowHandle(ShortGuideWindow), WM_DPICHANGED, MAKEWPARAM(to, to),
-                     reinterpret_cast<LPARAM>(&guidePlace));
-        PumpMessages();
+        const RECT mainPlace{40 + to, 30, 400, 700}, guidePlace{60, 50 + to, 900, 700};
+        MoveOntoDisplayOf(to, mainPlace, guidePlace);
         ExpectLaidOutFor(to);
         EXPECT_EQ(TkWindowX(MainWindow), mainPlace.left);
         EXPECT_EQ(TkWindowY(MainWindow), mainPlace.top);
