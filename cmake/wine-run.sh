@@ -88,6 +88,14 @@ if [ ! -f "$WINEPREFIX/.tessaro-ready" ]; then
         "$wine_bin" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
             </dev/null >/dev/null 2>&1 9>&-
     fi
+    # TESSARO_DPI=N makes a prefix whose display is scaled to N dots per inch (96 is 100 %), as Windows' display
+    # scale does; the server reads it at its next start.
+    if [ -n "${TESSARO_DPI:-}" ]; then
+        for key in 'HKCU\Control Panel\Desktop' \
+            'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+            "$wine_bin" reg add "$key" /v LogPixels /t REG_DWORD /d "$TESSARO_DPI" /f </dev/null >/dev/null 2>&1 9>&-
+        done
+    fi
     "$wineserver_bin" -w 9>&-
     touch "$WINEPREFIX/.tessaro-ready"
 fi

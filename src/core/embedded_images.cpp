@@ -5,6 +5,7 @@
 #include "core/app_state.h"
 #include "resource_ids.h"
 #include "toolkit/tk_images.h"
+#include "toolkit/tk_scale.h"
 
 namespace {
 
@@ -44,7 +45,71 @@ int DecodeResource(int resource)
     return static_cast<int>(TkCatchImage(-1, data, SizeofResource(module, found)));
 }
 
+// The pictures drawn for the further scales follow the 96-dpi one's resource number in steps of this.
+constexpr int ScaledResourceStep = 100;
+
+// Decodes the picture drawn for a scale (an index into TkPictureDpis) into an image number in use; true when it did.
+bool ReplaceWithScaled(int resource, int scale, int image)
+{
+    if (image == 0) // the 96-dpi picture was not there either
+        return false;
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource + scale * ScaledResourceStep), MAKEINTRESOURCEA(10));
+    const void* data = found ? LockResource(LoadResource(module, found)) : nullptr;
+    return data && TkCatchImage(image, data, SizeofResource(module, found)) != 0;
+}
+
+struct ScaledPicture {
+    int resource;
+    int AppState::*image;
+};
+
+const ScaledPicture panelIcons[] = {
+    {ResArrowUp, &AppState::MoveUpIcon},
+    {ResArrowDown, &AppState::MoveDownIcon},
+    {ResArrowLeft, &AppState::MoveLeftIcon},
+    {ResArrowRight, &AppState::MoveRightIcon},
+    {ResPlus, &AppState::GrowIcon},
+    {ResMinus, &AppState::ShrinkIcon},
+    {ResMagnifier, &AppState::MagnifierPicture},
+};
+
 } // namespace
+
+bool UsePanelPictures(int dpi)
+{
+    AppState& app = App();
+    bool replaced = false;
+    // The background covers the whole window: never one drawn smaller, which its brush would repeat.
+    const int background = TkPictureScaleAtLeast(dpi);
+    if (background != app.panelBackgroundScale) {
+        app.panelBackgroundScale = background;
+        replaced = ReplaceWithScaled(ResMainBackground, background, app.MainBackgroundImage) || replaced;
+    }
+    // Icons and the magnifier stand in boxes: never one drawn larger.
+    const int icons = TkPictureScaleAtMost(dpi);
+    if (icons != app.panelIconScale) {
+        app.panelIconScale = icons;
+        for (const ScaledPicture& p : panelIcons)
+            replaced = ReplaceWithScaled(p.resource, icons, app.*p.image) || replaced;
+        app.magnifierWidth = TkImageWidth(app.MagnifierPicture);
+        app.magnifierHeight = TkImageHeight(app.MagnifierPicture);
+    }
+    return replaced;
+}
+
+bool UseGuidePicture(int dpi)
+{
+    AppState& app = App();
+    const int scale = TkPictureScaleAtMost(dpi);
+    if (scale == app.guidePictureScale)
+        return false;
+    app.guidePictureScale = scale;
+    const bool replaced = ReplaceWithScaled(ResShortGuide, scale, app.GuideBitmap);
+    app.guideBitmapWidth = TkImageWidth(app.GuideBitmap);
+    app.guideBitmapHeight = TkImageHeight(app.GuideBitmap);
+    return replaced;
+}
 
 void LoadEmbeddedImages()
 {
@@ -61,4 +126,5 @@ void LoadEmbeddedImages()
     app.MagnifierCapture = static_cast<int>(TkCreateImage(-1, app.magnifierWidth / 3, app.magnifierHeight / 3, 24));
     app.captureWidth = TkImageWidth(app.MagnifierCapture);
     app.captureHeight = TkImageHeight(app.MagnifierCapture);
+    app.panelBackgroundScale = app.panelIconScale = app.guidePictureScale = 0;
 }

@@ -1,4 +1,10 @@
 #pragma once
 
-// Decodes the pictures the program carries (hand, backgrounds, button icons, magnifier) and records their sizes.
+// Decodes the pictures the program carries, those of the control panel and the guide as drawn for 96 dpi.
 void LoadEmbeddedImages();
+// Puts the control panel's pictures (background, button icons, the magnifier's start picture) as drawn for the
+// resolution into their image numbers, unless they are there already. True when a picture was replaced: the
+// controls showing it need the new handle.
+bool UsePanelPictures(int dpi);
+// The same for the guide's picture.
+bool UseGuidePicture(int dpi);

@@ -87,11 +87,13 @@ void LoadCursorsAndFonts()
 }
 
 // The first of the faces that this system has; failing all, the face of the system's message font, or the
-// nearest the system offers for it, so that the font is never missing.
+// nearest the system offers for it, so that the font is never missing. The ruler's fonts have the pixel size they
+// have at 96 dpi on every display: the ruler counts physical pixels, and its numbers and labels have to fit its
+// 15-pixel scales and its label boxes at any scale.
 intptr_t LoadFirstFace(std::initializer_list<const char*> faces, int points, int style)
 {
     for (const char* face : faces)
-        if (const intptr_t font = TkLoadFont(-1, face, points, style))
+        if (const intptr_t font = TkLoadFontAtDpi(-1, face, points, style, TkBaseDpi))
             return font;
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -99,9 +101,9 @@ intptr_t LoadFirstFace(std::initializer_list<const char*> faces, int points, int
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) &&
         metrics.lfMessageFont.lfFaceName[0] != '\0')
         messageFace = metrics.lfMessageFont.lfFaceName;
-    if (const intptr_t font = TkLoadFont(-1, messageFace, points, style))
+    if (const intptr_t font = TkLoadFontAtDpi(-1, messageFace, points, style, TkBaseDpi))
         return font;
-    return TkLoadFont(-1, messageFace, points, style | TkFontNearestFace);
+    return TkLoadFontAtDpi(-1, messageFace, points, style | TkFontNearestFace, TkBaseDpi);
 }
 
 } // namespace

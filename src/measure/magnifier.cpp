@@ -4,6 +4,7 @@
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
+#include "measure/magnifier_view.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_windows.h"
 
@@ -21,12 +22,15 @@ void RefreshMagnifier(TkPoint p)
     }
     ReleaseDC(GetDesktopWindow(), desktop);
 
+    // The view is a whole number of blocks per captured pixel at every scale of the panel (3 at 96 dpi).
     TkCopyImage(app.MagnifierCapture, app.MagnifierZoom);
     TkResizeImage(app.MagnifierZoom, app.magnifierWidth, app.magnifierHeight, 1);
     if (TkStartDrawing(TkImageOutput(app.MagnifierPicture))) {
         TkDrawImage(TkImageHandle(app.MagnifierZoom), 0, 0);
         TkDrawingMode(TkModeOutline);
-        TkBox(app.magnifierWidth / 2 - 1, app.magnifierHeight / 2 - 1, 3, 3, TkRGB(255, 0, 0));
+        const int block = app.captureWidth > 0 ? app.magnifierWidth / app.captureWidth : 3;
+        const TkRect mark = MagnifierMark(block, app.captureWidth);
+        TkBox(mark.left, mark.top, mark.Width(), mark.Height(), TkRGB(255, 0, 0));
         TkStopDrawing();
     }
     TkSetControlState(MagnifierView, reinterpret_cast<intptr_t>(TkImageHandle(app.MagnifierPicture)));

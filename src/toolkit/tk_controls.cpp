@@ -19,8 +19,8 @@ HWND CreateControl(int control, TkControlKind kind, const char* className, std::
                                   GetModuleHandleA(nullptr), createParam);
     if (!handle)
         return nullptr;
-    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    TkAddControl(control, handle, kind);
+    TkControlRecord& record = TkAddControl(control, handle, kind);
+    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(TkDefaultControlFont(record.window)), FALSE);
     return handle;
 }
 
@@ -325,10 +325,11 @@ void TkSetControlColor(int control, int which, int32_t colour)
 
 void TkSetControlFont(int control, intptr_t font)
 {
-    if (HWND handle = HandleOf(control)) {
+    if (TkControlRecord* record = TkFindControl(control)) {
+        record->defaultFont = font == TkDefaultFont;
         const HGDIOBJ chosen =
-            font == TkDefaultFont ? GetStockObject(DEFAULT_GUI_FONT) : reinterpret_cast<HGDIOBJ>(font);
-        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+            record->defaultFont ? TkDefaultControlFont(record->window) : reinterpret_cast<HGDIOBJ>(font);
+        SendMessageA(record->handle, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
     }
 }
 

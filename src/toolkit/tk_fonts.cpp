@@ -9,6 +9,11 @@
 namespace {
 
 std::map<int, HFONT> gFonts;
+// The controls' font of scaled windows, one per resolution in use.
+std::map<int, HFONT> gControlFonts;
+
+// The default GUI font's size at 96 dpi.
+constexpr int ControlFontPoints = 8;
 
 // The face the system really selects for the font; for a missing face it silently takes another.
 std::string SelectedFace(HFONT font)
@@ -27,6 +32,16 @@ std::string SelectedFace(HFONT font)
 
 intptr_t TkLoadFont(int font, std::string_view name, int points, int style)
 {
+    int pixelsPerInch = TkBaseDpi;
+    if (HDC screen = GetDC(nullptr)) {
+        pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+    return TkLoadFontAtDpi(font, name, points, style, pixelsPerInch);
+}
+
+intptr_t TkLoadFontAtDpi(int font, std::string_view name, int points, int style, int pixelsPerInch)
+{
     const bool newNumber = font == -1;
     if (newNumber) {
         // Numbers start at 1: the result 0 means failure.
@@ -40,11 +55,6 @@ intptr_t TkLoadFont(int font, std::string_view name, int points, int style)
     const std::string face(name);
     if (face.empty() || face.size() >= LF_FACESIZE)
         return 0;
-    int pixelsPerInch = 96;
-    if (HDC screen = GetDC(nullptr)) {
-        pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
     const bool nearest = (style & TkFontNearestFace) != 0;
     HFONT handle =
         CreateFontA(-MulDiv(points, pixelsPerInch, 72), 0, 0, 0, (style & TkFontBold) ? FW_BOLD : FW_NORMAL, FALSE,
@@ -66,8 +76,27 @@ HFONT TkFontHandle(int font)
     return found == gFonts.end() ? nullptr : found->second;
 }
 
+HFONT TkControlFont(int dpi)
+{
+    if (const auto found = gControlFonts.find(dpi); found != gControlFonts.end())
+        return found->second;
+    // The face and style of the default GUI font, at the size it has at 96 dpi scaled to this resolution.
+    LOGFONTA description{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
+    description.lfHeight = -MulDiv(ControlFontPoints, dpi, 72);
+    description.lfWidth = 0;
+    HFONT font = CreateFontIndirectA(&description);
+    if (!font)
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    gControlFonts[dpi] = font;
+    return font;
+}
+
 void TkReleaseFonts()
 {
+    for (const auto& [dpi, handle] : gControlFonts)
+        DeleteObject(handle);
+    gControlFonts.clear();
     for (const auto& [number, handle] : gFonts)
         DeleteObject(handle);
     gFonts.clear();

@@ -33,6 +33,10 @@ struct TkWindowRecord {
     HBRUSH backBrush = nullptr;
     TkWindowCallback callback = nullptr;
     bool wasMinimisedOrMaximised = false;
+    // Opened with TkScaled: its inner size was given for 96 dpi and stands at the resolution of its display.
+    bool scaled = false;
+    int dpi = 96;
+    int baseWidth = 0, baseHeight = 0;
 };
 
 enum class TkControlKind { Text, Image, ImageButton, OptionButton, Frame, Container, Button, CheckBox };
@@ -51,6 +55,8 @@ struct TkControlRecord {
     // Changed while painting was held and not painted since; a static's new text (lastText) not yet given to it.
     bool unpainted = false;
     bool textPending = false;
+    // Shows the default font of its window, which follows the window's resolution.
+    bool defaultFont = true;
 };
 
 struct TkMenuRecord {
@@ -119,6 +125,13 @@ TkControlRecord& TkAddControl(int control, HWND handle, TkControlKind kind);
 void TkClearTables();
 
 // --- Windows (tk_windows.cpp) ----------------------------------------------------------------------------------
+// The font a new control of the window starts with: the default GUI font, at the window's resolution in a scaled
+// window.
+HFONT TkDefaultControlFont(int window);
+// The outer size of a scaled window laid out for dpi inside a frame (title bar, borders) drawn for frameDpi.
+SIZE TkScaledOuterSize(const TkWindowRecord& record, int dpi, int frameDpi);
+// The resolution the system draws the window's frame and menu bar at.
+int TkFrameDpi(HWND handle);
 // The text of a native window or control: a window's title, a control's caption.
 std::string TkNativeText(HWND handle);
 

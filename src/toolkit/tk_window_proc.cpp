@@ -155,6 +155,23 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         if (isWindow && LOWORD(wParam) != WA_INACTIVE)
             TkQueueEvent(EventActivateWindow, window, 0, 0);
         break;
+    case WM_GETDPISCALEDSIZE:
+        // A scaled window's size does not follow the scale exactly (rounding, the frame); the system is told the
+        // size it will take, so that the rectangle WM_DPICHANGED suggests fits it.
+        if (isWindow && record->scaled) {
+            const SIZE outer = TkScaledOuterSize(*record, static_cast<int>(wParam), static_cast<int>(wParam));
+            *reinterpret_cast<SIZE*>(lParam) = outer;
+            return TRUE;
+        }
+        break;
+    case WM_DPICHANGED:
+        // Unless the window's callback lays it out itself: the frame at the suggested place, the fonts anew.
+        if (isWindow && record->scaled) {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            TkRescaleWindow(window, HIWORD(wParam), suggested->left, suggested->top);
+            return 0;
+        }
+        break;
     case WM_LBUTTONDBLCLK:
         if (isWindow)
             TkQueueEvent(EventLeftDoubleClick, window, 0, 0);

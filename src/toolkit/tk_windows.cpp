@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "toolkit/tk_fonts.h"
 #include "toolkit/tk_internal.h"
+#include "toolkit/tk_scale.h"
 
 namespace {
 
@@ -29,11 +31,15 @@ bool RegisterWindowClass(const std::string& name)
     return RegisterClassExA(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// Outer size for an inner size; the menu bar is left out, as TkWindowHeight counts it to the inner height.
-SIZE OuterSize(DWORD style, DWORD exStyle, int innerWidth, int innerHeight)
+// Outer size for an inner size; the menu bar is left out, as TkWindowHeight counts it to the inner height. A scaled
+// window's frame is that of its resolution.
+SIZE OuterSize(DWORD style, DWORD exStyle, int innerWidth, int innerHeight, int dpi = 0)
 {
     RECT rect{0, 0, innerWidth, innerHeight};
-    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    if (dpi > 0)
+        AdjustWindowRectExForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -58,7 +64,7 @@ HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std
     if (!RegisterWindowClass(className))
         return nullptr;
 
-    DWORD style = flags & ~(TkCentred | TkInvisible);
+    DWORD style = flags & ~(TkCentred | TkInvisible | TkScaled);
     if (style == 0)
         style = WS_CAPTION;
     const SIZE outer = OuterSize(style, 0, innerWidth, innerHeight);
@@ -81,6 +87,15 @@ HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std
     TkWindowRecord& record = shared.windows[window];
     record.handle = handle;
     TkInitShortcuts(record);
+    if (flags & TkScaled) {
+        // Only now is the display known that the window stands on.
+        record.scaled = true;
+        record.baseWidth = innerWidth;
+        record.baseHeight = innerHeight;
+        record.dpi = TkFrameDpi(handle);
+        const SIZE scaled = TkScaledOuterSize(record, record.dpi, record.dpi);
+        SetWindowPos(handle, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     shared.currentWindow = window;
     shared.containerStack.clear();
@@ -183,8 +198,10 @@ void TkResizeWindow(int window, int x, int y, int innerWidth, int innerHeight)
             innerWidth = TkWindowWidth(window);
         if (innerHeight == TkKeep)
             innerHeight = TkWindowHeight(window);
+        const TkWindowRecord* record = TkFindWindow(window);
         outer = OuterSize(static_cast<DWORD>(GetWindowLongPtrA(handle, GWL_STYLE)),
-                          static_cast<DWORD>(GetWindowLongPtrA(handle, GWL_EXSTYLE)), innerWidth, innerHeight);
+                          static_cast<DWORD>(GetWindowLongPtrA(handle, GWL_EXSTYLE)), innerWidth, innerHeight,
+                          record->scaled ? TkFrameDpi(handle) : 0);
     }
     SetWindowPos(handle, nullptr, x, y, outer.cx, outer.cy, flags);
 }
@@ -220,7 +237,10 @@ int TkWindowHeight(int window)
         return 0;
     RECT client{};
     GetClientRect(handle, &client);
-    return client.bottom + (GetMenu(handle) ? GetSystemMetrics(SM_CYMENU) : 0);
+    const TkWindowRecord* record = TkFindWindow(window);
+    const int menu = record->scaled ? GetSystemMetricsForDpi(SM_CYMENU, static_cast<UINT>(TkFrameDpi(handle)))
+                                    : GetSystemMetrics(SM_CYMENU);
+    return client.bottom + (GetMenu(handle) ? menu : 0);
 }
 
 namespace {
@@ -291,6 +311,46 @@ int TkWindowExists(int window)
 HWND TkWindowHandle(int window)
 {
     return HandleOf(window);
+}
+
+int TkWindowDpi(int window)
+{
+    const TkWindowRecord* record = TkFindWindow(window);
+    return record && record->scaled ? record->dpi : TkBaseDpi;
+}
+
+int TkFrameDpi(HWND handle)
+{
+    const UINT dpi = GetDpiForWindow(handle);
+    return dpi ? static_cast<int>(dpi) : TkBaseDpi;
+}
+
+SIZE TkScaledOuterSize(const TkWindowRecord& record, int dpi, int frameDpi)
+{
+    return OuterSize(static_cast<DWORD>(GetWindowLongPtrA(record.handle, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongPtrA(record.handle, GWL_EXSTYLE)),
+                     TkScaleLength(record.baseWidth, dpi), TkScaleLength(record.baseHeight, dpi), frameDpi);
+}
+
+HFONT TkDefaultControlFont(int window)
+{
+    const TkWindowRecord* record = TkFindWindow(window);
+    return record && record->scaled ? TkControlFont(record->dpi) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void TkRescaleWindow(int window, int dpi, int x, int y)
+{
+    TkWindowRecord* record = TkFindWindow(window);
+    if (!record || !record->scaled || dpi <= 0)
+        return;
+    record->dpi = dpi;
+    // On a display of another scale the system has drawn the frame for that scale already.
+    const SIZE outer = TkScaledOuterSize(*record, dpi, TkFrameDpi(record->handle));
+    SetWindowPos(record->handle, nullptr, x, y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HFONT font = TkControlFont(dpi);
+    for (const auto& [number, control] : TkSharedState().controls)
+        if (control.window == window && control.defaultFont)
+            SendMessageA(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void TkPlaceKeepValue(int window, int x, int y)

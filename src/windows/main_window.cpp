@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include "core/app_state.h"
+#include "core/embedded_images.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
+#include "measure/magnifier_view.h"
 #include "toolkit/tk_images.h"
+#include "toolkit/tk_scale.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/panel_colours.h"
@@ -15,9 +18,9 @@ namespace {
 
 constexpr int MainInnerWidth = 270;
 constexpr int MainInnerHeight = 466;
-constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible;
+constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible | TkScaled;
 
-enum class Kind { Frame, Image, Option, IconButton, Text };
+enum class Kind { Frame, Image, Option, IconButton, Text, Swatch };
 
 struct ControlSpec {
     int id;
@@ -33,9 +36,10 @@ struct ControlSpec {
 constexpr uint32_t Click = TkTextNotify;
 constexpr uint32_t ClickRight = TkTextNotify | TkTextRight;
 
-// The upper panel: magnifier, corner options, the twelve nudge buttons and the ruler's edges and size.
-// The two range labels are written separately, as their texts depend on the screen.
-const ControlSpec upperPanel[] = {
+// Every control in the order it is made, places and sizes for 96 dpi. The range labels' texts depend on the screen.
+const ControlSpec panelControls[] = {
+    {TopSeparator, Kind::Frame, 0, 0, 300, 2, "", 0, -1, -1, nullptr},
+    // The upper panel: magnifier, corner options, the twelve nudge buttons and the ruler's edges and size.
     {MagnifierFrame, Kind::Frame, 100, 95, 65, 65, "", 0, -1, -1, nullptr},
     {MagnifierView, Kind::Image, 101, 96, 63, 63, "", 0, -1, -1, nullptr},
     {CornerTopLeftOption, Kind::Option, 80, 75, 14, 15, "", 0, -1, -1, nullptr},
@@ -54,9 +58,8 @@ const ControlSpec upperPanel[] = {
     {MoveRightButton, Kind::IconButton, 229, 116, 20, 20, "", 0, -1, -1, &AppState::MoveRightIcon},
     {MoveDownButton, Kind::IconButton, 122, 216, 20, 20, "", 0, -1, -1, &AppState::MoveDownIcon},
     {MoveLeftButton, Kind::IconButton, 16, 116, 20, 20, "", 0, -1, -1, &AppState::MoveLeftIcon},
-};
-
-const ControlSpec edgeFields[] = {
+    {PositionRangeLabel, Kind::Text, 5, 4, 125, 15, nullptr, TkTextRight, PanelGrey, LabelTextGrey, nullptr},
+    {SizeRangeLabel, Kind::Text, 140, 4, 125, 15, nullptr, 0, PanelGrey, -1, nullptr},
     {OriginLabel, Kind::Text, 4, 26, 10, 15, "0", 0, PanelGrey, LabelTextGrey, nullptr},
     {LeftEdgeTopField, Kind::Text, 47, 26, 30, 15, "0", Click, PanelGrey, LabelTextGrey, nullptr},
     {RightEdgeTopField, Kind::Text, 187, 26, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey, nullptr},
@@ -69,10 +72,8 @@ const ControlSpec edgeFields[] = {
     {SizeOriginLabel, Kind::Text, 47, 52, 30, 15, "0", 0, PanelGrey, -1, nullptr},
     {RulerHeightField, Kind::Text, 47, 191, 30, 15, "0", Click, PanelGrey, -1, nullptr},
     {RulerWidthField, Kind::Text, 187, 52, 30, 15, "0", ClickRight, PanelGrey, -1, nullptr},
-};
-
-// The lower panel: the probed colour and the window under the probe point.
-const ControlSpec lowerPanel[] = {
+    // The lower panel: the probed colour and the window under the probe point.
+    {ColourSwatch, Kind::Swatch, 101, 267, 63, 63, "", 0, SwatchStartColour, -1, nullptr},
     {RgbCaption, Kind::Text, 20, 270, 75, 15, "RGB:", 0, LowerPanelGrey, -1, nullptr},
     {RgbValueField, Kind::Text, 20, 285, 75, 15, "", Click, LowerPanelGrey, -1, nullptr},
     {HslCaption, Kind::Text, 20, 303, 75, 15, "HSL:", 0, LowerPanelGrey, -1, nullptr},
@@ -139,15 +140,51 @@ const ToolTipSpec toolTips[] = {
     {TaskField, CopyTip},
 };
 
-void CreateControl(const ControlSpec& c)
+std::string RangeText(int control)
 {
-    AppState& app = App();
+    const AppState& app = App();
+    if (control == PositionRangeLabel)
+        return "Linealposition 0 - " + TkIntToText(app.screenRight - 1);
+    return "Linealgrösse 1 - " + TkIntToText(app.screenRight);
+}
+
+// The control's box at the resolution. The magnifier keeps every screen pixel an equal square block, so its frame
+// and view are sized by whole blocks rather than by the scale.
+TkRect PanelBox(const ControlSpec& c, int dpi)
+{
+    const int captureSide = App().captureWidth > 0 ? App().captureWidth : 21;
+    if (c.id == MagnifierFrame)
+        return PlaceMagnifier(dpi, captureSide).frame;
+    if (c.id == MagnifierView)
+        return PlaceMagnifier(dpi, captureSide).view;
+    return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
+}
+
+// The picture a control shows, nullptr for none.
+HANDLE PanelPicture(const ControlSpec& c)
+{
+    const AppState& app = App();
+    if (c.kind == Kind::Image)
+        return TkImageHandle(app.MagnifierPicture);
+    if (c.kind == Kind::IconButton)
+        return TkImageHandle(app.*c.icon);
+    return nullptr;
+}
+
+void CreateControl(const ControlSpec& c, int dpi)
+{
+    const TkRect b = PanelBox(c, dpi);
+    const int x = b.left, y = b.top, w = b.Width(), h = b.Height();
     switch (c.kind) {
-    case Kind::Frame: TkFrame(c.id, c.x, c.y, c.w, c.h, c.text, 2); break;
-    case Kind::Image: TkImageControl(c.id, c.x, c.y, c.w, c.h, TkImageHandle(app.MagnifierPicture)); break;
-    case Kind::Option: TkOptionButton(c.id, c.x, c.y, c.w, c.h, c.text); break;
-    case Kind::IconButton: TkImageButton(c.id, c.x, c.y, c.w, c.h, TkImageHandle(app.*c.icon)); break;
-    case Kind::Text: TkTextControl(c.id, c.x, c.y, c.w, c.h, c.text, c.style); break;
+    case Kind::Frame: TkFrame(c.id, x, y, w, h, c.text, 2); break;
+    case Kind::Image: TkImageControl(c.id, x, y, w, h, PanelPicture(c)); break;
+    case Kind::Option: TkOptionButton(c.id, x, y, w, h, c.text); break;
+    case Kind::IconButton: TkImageButton(c.id, x, y, w, h, PanelPicture(c)); break;
+    case Kind::Text: TkTextControl(c.id, x, y, w, h, c.text ? c.text : RangeText(c.id), c.style); break;
+    case Kind::Swatch:
+        TkContainer(c.id, x, y, w, h, 0);
+        TkEndContainer();
+        break;
     }
     if (c.back != -1)
         TkSetControlColor(c.id, TkBackColour, c.back);
@@ -177,14 +214,28 @@ void SetBackground(HWND window)
 {
     const AppState& app = App();
     HANDLE picture = app.MainBackgroundImage ? TkImageHandle(app.MainBackgroundImage) : nullptr;
-    // The window class owns the brush from here on: unregistering the class when the window closes deletes it.
+    // The window class owns the brush from here on: unregistering the class when the window closes deletes it. A
+    // brush it held before (the picture of another scale) is ours to delete.
     HBRUSH brush = picture ? CreatePatternBrush(static_cast<HBITMAP>(picture)) : nullptr;
     if (brush) {
-        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+        const auto previous =
+            reinterpret_cast<HGDIOBJ>(SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush)));
+        if (previous && GetObjectType(previous) == OBJ_BRUSH)
+            DeleteObject(previous);
         InvalidateRect(window, nullptr, TRUE);
     } else {
         TkSetWindowColor(MainWindow, PanelGrey);
     }
+}
+
+// Moved onto a display of another scale: the panel is laid out anew there, in the place the system suggests.
+LRESULT MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_DPICHANGED || window != TkWindowHandle(MainWindow))
+        return CallbackDefault;
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    RescaleMainWindow(HIWORD(wParam), suggested->left, suggested->top);
+    return 0;
 }
 
 } // namespace
@@ -198,28 +249,14 @@ void BuildMainWindow()
     if (!window)
         return;
     TkPlaceKeepValue(MainWindow, settings.MainWindowPosX, settings.MainWindowPosY);
+    const int dpi = TkWindowDpi(MainWindow);
+    UsePanelPictures(dpi);
     CreateMenu(window);
-    TkFrame(TopSeparator, 0, 0, 300, 2, "", 2);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
     SetBackground(window);
-
-    for (const ControlSpec& c : upperPanel)
-        CreateControl(c);
-    TkTextControl(PositionRangeLabel, 5, 4, 125, 15, "Linealposition 0 - " + TkIntToText(app.screenRight - 1),
-                  TkTextRight);
-    TkTextControl(SizeRangeLabel, 140, 4, 125, 15, "Linealgrösse 1 - " + TkIntToText(app.screenRight), 0);
-    TkSetControlColor(PositionRangeLabel, TkBackColour, PanelGrey);
-    TkSetControlColor(SizeRangeLabel, TkBackColour, PanelGrey);
-    TkSetControlColor(PositionRangeLabel, TkTextColour, LabelTextGrey);
-    for (const ControlSpec& c : edgeFields)
-        CreateControl(c);
-
-    TkContainer(ColourSwatch, 101, 267, 63, 63, 0);
-    TkSetControlColor(ColourSwatch, TkBackColour, SwatchStartColour);
-    TkEndContainer();
-    for (const ControlSpec& c : lowerPanel)
-        CreateControl(c);
+    for (const ControlSpec& c : panelControls)
+        CreateControl(c, dpi);
 
     if (settings.ShowTooltips != 0)
         for (const ToolTipSpec& t : toolTips)
@@ -228,6 +265,29 @@ void BuildMainWindow()
     ShowWindow(window, SW_SHOW);
     TkSetWindowTopmost(MainWindow, settings.MainWindowOnTop != 0);
     AddRulerShortcuts(MainWindow);
+    TkSetWindowCallback(MainWindowCallback, MainWindow);
+}
+
+void RescaleMainWindow(int dpi, int x, int y)
+{
+    if (!TkWindowExists(MainWindow))
+        return;
+    TkRescaleWindow(MainWindow, dpi, x, y);
+    const bool newPictures = UsePanelPictures(dpi);
+    if (newPictures)
+        SetBackground(TkWindowHandle(MainWindow));
+    for (const ControlSpec& c : panelControls) {
+        const TkRect b = PanelBox(c, dpi);
+        TkResizeControl(c.id, b.left, b.top, b.Width(), b.Height());
+        if (newPictures && PanelPicture(c))
+            TkSetControlState(c.id, reinterpret_cast<intptr_t>(PanelPicture(c)));
+    }
+    // The magnifier's picture now has the new block size: with a corner chosen it shows that corner again.
+    for (int option : {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption})
+        if (TkGetControlState(option)) {
+            MoveRulerStep(RulerWindow, SideLeft, 0);
+            break;
+        }
 }
 
 void MainWindowFrame(int& outerWidth, int& titleHeight)

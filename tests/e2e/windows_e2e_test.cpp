@@ -296,3 +296,43 @@ TEST_F(WindowsAtStartTest, ScreenShowsThePanelPictureAndTheGuidePicture)
     EXPECT_TRUE(ColourNear(picture, 255, 255, 255, 4)) << ColourText(picture) << ", see " << shot;
     EXPECT_TRUE(ColourNear(swatch, 170, 170, 170, 2)) << "the swatch's start colour: " << ColourText(swatch);
 }
+
+// The labels' texts lie whole inside their boxes at the display's scale (this test runs at 96 dpi and once more in a
+// prefix of 144 dpi): the text's ink is there, and none of it reaches the box's last column or last row, where a
+// text too large for its box is cut off.
+TEST_F(WindowsAtStartTest, PanelLabelsShowWhollyInsideTheirBoxes)
+{
+    ASSERT_TRUE(WriteSettingsFile("ShowShortGuide = 0\r\nMainWindowPosX = 10\r\nMainWindowPosY = 10\r\n"));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    const UINT dpi = GetDpiForWindow(main);
+    const struct {
+        int control;
+        int red, green, blue; // the label's background
+    } labels[] = {{SizeRangeLabel, 219, 219, 219}, {RgbCaption, 162, 162, 162}, {WindowHandleCaption, 162, 162, 162}};
+    RECT first{};
+    GetWindowRect(GetDlgItem(main, labels[0].control), &first);
+    const POINT spot{first.right - 1, first.bottom - 1};
+    WaitUntil([&] { return ColourNear(ScreenPixel(spot), 219, 219, 219, 4); });
+    WaitForStillScreen();
+    const std::string shot = ArtifactFolder() + "panel-at-" + std::to_string(dpi) + "-dpi.bmp";
+    EXPECT_TRUE(SaveScreenBitmap(shot)) << "the screen could not be captured";
+    for (const auto& label : labels) {
+        SCOPED_TRACE(testing::Message() << "control " << label.control << " at " << dpi << " dpi, see " << shot);
+        RECT box{};
+        GetWindowRect(GetDlgItem(main, label.control), &box);
+        const ScreenArea area(box.left, box.top, box.right - box.left, box.bottom - box.top);
+        ASSERT_TRUE(area.valid);
+        int ink = 0, inkAtEdge = 0;
+        for (int y = 0; y < area.height; ++y) {
+            for (int x = 0; x < area.width; ++x) {
+                if (ColourNear(area.At(x, y), label.red, label.green, label.blue, 60))
+                    continue;
+                ++ink;
+                inkAtEdge += x == area.width - 1 || y == area.height - 1;
+            }
+        }
+        EXPECT_GT(ink, 10) << "no text in the box";
+        EXPECT_EQ(inkAtEdge, 0) << "the text reaches the box's right or bottom edge";
+    }
+}

@@ -90,8 +90,10 @@ TEST_F(Fonts, ArialLoadsWithTheProgramsSizesAndBoldWeight)
     }
 }
 
-// The ruler's labels and scale numbers get a proportional font of their pixel size on every system: where neither
-// Tahoma nor Arial exists (the test run in a Wine prefix without the Arial stand-in), the message font's face.
+// The ruler's labels and scale numbers get a proportional font of their pixel size at 96 dpi on every system and at
+// every display scale (the test runs in prefixes of 96 to 192 dpi), so that they fit the ruler's pixel-sized strips
+// and boxes: where neither Tahoma nor Arial exists (the test run in a Wine prefix without the Arial stand-in), the
+// message font's face.
 TEST_F(Fonts, ProgramFontsAreNeverMissingAndHaveTheAskedPixelSize)
 {
     if (std::getenv("TESSARO_PLAIN_FONTS")) {
@@ -113,8 +115,7 @@ TEST_F(Fonts, ProgramFontsAreNeverMissingAndHaveTheAskedPixelSize)
         GetTextMetricsA(screen, &metrics);
         SelectObject(screen, previous);
         // The realised glyph height may round a pixel either way of the asked size; a bitmap stand-in is far off.
-        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading,
-                    MulDiv(c.points, GetDeviceCaps(screen, LOGPIXELSY), 72), 1);
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, MulDiv(c.points, 96, 72), 1);
         EXPECT_EQ(metrics.tmWeight, c.style & TkFontBold ? FW_BOLD : FW_NORMAL);
         // The bit is set for a proportional font.
         EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << "a fixed-pitch font";

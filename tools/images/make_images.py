@@ -27,6 +27,55 @@ LABEL_TEXT_GREY = (128, 128, 128)
 RULER_GREY = (212, 212, 212)
 RULER_ALPHA = 192
 
+# --- display scales ----------------------------------------------------------------------------------------------
+
+# The panel's and the guide's pictures are drawn once for each of these resolutions (100 to 200 %); the program
+# takes the set for the display it stands on. File names of the larger sets end in the percentage.
+SCALE_DPIS = (96, 120, 144, 168, 192)
+
+
+def scaled_name(name, dpi):
+    if dpi == 96:
+        return name
+    stem, dot, ext = name.rpartition(".")
+    return "%s-%d.%s" % (stem, dpi * 100 // 96, ext)
+
+
+def edge(value, dpi):
+    """A coordinate of the 96-dpi layout at dpi, rounded half away from zero as the program scales its boxes."""
+    scaled = value * dpi
+    return (scaled + 48) // 96 if scaled >= 0 else -((-scaled + 48) // 96)
+
+
+def scaled_box(x, y, w, h, dpi):
+    """x, y, w, h of a 96-dpi box at dpi: its edges are scaled, so boxes that meet still meet."""
+    x0, y0 = edge(x, dpi), edge(y, dpi)
+    return x0, y0, edge(x + w, dpi) - x0, edge(y + h, dpi) - y0
+
+
+def line_width(dpi):
+    """Thickness of the drawings' one-pixel lines at dpi."""
+    return max(1, edge(1, dpi))
+
+
+def magnifier_block(dpi):
+    """Side of the block one screen pixel takes in the magnifier: 3 at 96 dpi, 3 x the scale rounded."""
+    return max(1, edge(3, dpi))
+
+
+def trunc_half(value):
+    """value / 2 rounded toward zero, as the program's integer division."""
+    return int(value / 2)
+
+
+def magnifier_frame(dpi):
+    """Left, top and side of the magnifier's frame at dpi: whole blocks and a one-pixel edge, centred where the
+    96-dpi frame stands (as the program places it)."""
+    x, y, w, h = scaled_box(100, 95, 65, 65, dpi)
+    side = 21 * magnifier_block(dpi) + 2
+    return x + trunc_half(w - side), y + trunc_half(h - side), side
+
+
 # --- main window layout (x, y, w, h below the menu bar), the controls the background has to leave free ----------
 
 UPPER_CONTROLS = {
@@ -130,17 +179,22 @@ def draw_hand():
 
 ICON_INK = (32, 32, 32, 255)
 
-# Arrow pointing up in a 16 x 16 box centred on (8, 8): the shaft's sides lie on pixel borders so they stay sharp;
-# the head's slopes and the two ends are softened by coverage.
-ARROW_UP = [(8.0, 1.5), (14.5, 8.0), (10.0, 8.0), (10.0, 14.5), (6.0, 14.5), (6.0, 8.0), (1.5, 8.0)]
+def arrow_up(size):
+    """Arrow pointing up in a size x size box (16 at 96 dpi): the shaft's sides lie on pixel borders so they stay
+    sharp; the head's slopes and the two ends are softened by coverage."""
+    s = size / 16.0
+    c = size / 2.0
+    half = float(int(2 * s + 0.5))
+    tip, head, end = 1.5 * s, 6.5 * s, size - 1.5 * s
+    return [(c, tip), (c + head, c), (c + half, c), (c + half, end), (c - half, end), (c - half, c), (c - head, c)]
 
 
-def turned(points, quarters):
-    """Turns points about the icon's centre (8, 8) by quarters x 90 degrees clockwise."""
+def turned(points, quarters, size=16):
+    """Turns points about the icon's centre by quarters x 90 degrees clockwise."""
     out = []
     for x, y in points:
         for _ in range(quarters):
-            x, y = 16.0 - y, x
+            x, y = float(size) - y, x
         out.append((x, y))
     return out
 
@@ -149,22 +203,32 @@ def bar(x0, y0, x1, y1):
     return lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
 
 
-def draw_icon(covers):
-    canvas = Canvas(16, 16)
-    canvas.shape(covers, (0, 0, 16, 16), ICON_INK, samples=8)
+def draw_icon(covers, size=16):
+    canvas = Canvas(size, size)
+    canvas.shape(covers, (0, 0, size, size), ICON_INK, samples=8)
     return canvas
 
 
-def draw_icons():
-    # Plus and minus bars are 3 pixels thick about the centre line, so their long sides are half-covered rows.
-    across = bar(2.0, 6.5, 14.0, 9.5)
+def icon_size(dpi):
+    return edge(16, dpi)
+
+
+def draw_icons(dpi=96):
+    # Plus and minus bars are 3 pixels thick about the centre line at 96 dpi, so their long sides are half-covered
+    # rows; larger, 3 x the scale rounded.
+    size = icon_size(dpi)
+    s, c = size / 16.0, size / 2.0
+    half = edge(3, dpi) / 2.0
+    reach = 6.0 * s
+    across = bar(c - reach, c - half, c + reach, c + half)
+    up = arrow_up(size)
     return {
-        "arrow-up.ico": draw_icon(in_polygon(ARROW_UP)),
-        "arrow-right.ico": draw_icon(in_polygon(turned(ARROW_UP, 1))),
-        "arrow-down.ico": draw_icon(in_polygon(turned(ARROW_UP, 2))),
-        "arrow-left.ico": draw_icon(in_polygon(turned(ARROW_UP, 3))),
-        "plus.ico": draw_icon(any_of(across, bar(6.5, 2.0, 9.5, 14.0))),
-        "minus.ico": draw_icon(across),
+        "arrow-up.ico": draw_icon(in_polygon(up), size),
+        "arrow-right.ico": draw_icon(in_polygon(turned(up, 1, size)), size),
+        "arrow-down.ico": draw_icon(in_polygon(turned(up, 2, size)), size),
+        "arrow-left.ico": draw_icon(in_polygon(turned(up, 3, size)), size),
+        "plus.ico": draw_icon(any_of(across, bar(c - half, c - reach, c + half, c + reach)), size),
+        "minus.ico": draw_icon(across, size),
     }
 
 
@@ -175,15 +239,17 @@ MAGNIFIER_SEAM = (118, 118, 118)
 MAGNIFIER_SHEEN = (136, 136, 136)
 
 
-def draw_magnifier():
-    """Mid grey in 3 x 3 cells, the size one screen pixel takes in the view: each cell has a lighter top-left
-    corner and a darker right and bottom seam, a quiet hint at enlarged pixels."""
-    canvas = Canvas(63, 63, MAGNIFIER_GREY)
-    for y in range(63):
-        for x in range(63):
-            if x % 3 == 2 or y % 3 == 2:
+def draw_magnifier(dpi=96):
+    """Mid grey in cells the size one screen pixel takes in the view (3 x 3 at 96 dpi): each cell has a lighter
+    top-left corner and a darker right and bottom seam, a quiet hint at enlarged pixels."""
+    block = magnifier_block(dpi)
+    side = 21 * block
+    canvas = Canvas(side, side, MAGNIFIER_GREY)
+    for y in range(side):
+        for x in range(side):
+            if x % block == block - 1 or y % block == block - 1:
                 canvas.put(x, y, MAGNIFIER_SEAM)
-            elif x % 3 == 0 and y % 3 == 0:
+            elif x % block == 0 and y % block == 0:
                 canvas.put(x, y, MAGNIFIER_SHEEN)
     return canvas
 
@@ -210,47 +276,81 @@ COLOUR_BOX = (8, 261, 260, 339)
 WINDOW_BOX = (8, 349, 260, 441)
 
 
-def etched_box(canvas, box):
+class ScaledPen:
+    """Draws the 96-dpi line drawing at dpi: a line starts at its scaled coordinate, runs to the scaled end of its
+    last pixel and is line_width(dpi) thick."""
+
+    def __init__(self, canvas, dpi):
+        self.canvas, self.dpi, self.width = canvas, dpi, line_width(dpi)
+
+    def hline(self, x0, x1, y, colour):
+        x0, x1 = min(x0, x1), max(x0, x1)
+        top = edge(y, self.dpi)
+        self.canvas.fill(edge(x0, self.dpi), top, edge(x1 + 1, self.dpi), top + self.width, colour)
+
+    def vline(self, x, y0, y1, colour):
+        y0, y1 = min(y0, y1), max(y0, y1)
+        left = edge(x, self.dpi)
+        self.canvas.fill(left, edge(y0, self.dpi), left + self.width, edge(y1 + 1, self.dpi), colour)
+
+    def frame(self, x0, y0, x1, y1, colour):
+        self.hline(x0, x1, y0, colour)
+        self.hline(x0, x1, y1, colour)
+        self.vline(x0, y0, y1, colour)
+        self.vline(x1, y0, y1, colour)
+
+
+def etched_box(pen, box):
     x0, y0, x1, y1 = box
-    canvas.frame(x0 + 1, y0 + 1, x1 + 1, y1 + 1, ETCH_LIGHT)
-    canvas.frame(x0, y0, x1, y1, ETCH_DARK)
+    pen.frame(x0 + 1, y0 + 1, x1 + 1, y1 + 1, ETCH_LIGHT)
+    pen.frame(x0, y0, x1, y1, ETCH_DARK)
 
 
-def draw_corner_ticks(canvas):
+def draw_corner_ticks(pen):
     """Short ticks along the inside of each edge next to each corner, the way the ruler's own scales start:
     every 5 pixels, the one at 10 pixels a little longer."""
     for k in range(1, 5):
         length = 5 if k == 2 else 3
         d = 5 * k
         for x in (RULER_LEFT + d, RULER_RIGHT - d):
-            canvas.vline(x, RULER_TOP + 1, RULER_TOP + length, DRAWING_INK)
-            canvas.vline(x, RULER_BOTTOM - length, RULER_BOTTOM - 1, DRAWING_INK)
+            pen.vline(x, RULER_TOP + 1, RULER_TOP + length, DRAWING_INK)
+            pen.vline(x, RULER_BOTTOM - length, RULER_BOTTOM - 1, DRAWING_INK)
         for y in (RULER_TOP + d, RULER_BOTTOM - d):
-            canvas.hline(RULER_LEFT + 1, RULER_LEFT + length, y, DRAWING_INK)
-            canvas.hline(RULER_RIGHT - length, RULER_RIGHT - 1, y, DRAWING_INK)
+            pen.hline(RULER_LEFT + 1, RULER_LEFT + length, y, DRAWING_INK)
+            pen.hline(RULER_RIGHT - length, RULER_RIGHT - 1, y, DRAWING_INK)
 
 
-def draw_main_background():
-    width, height = BACKGROUND_SIZE
+def background_size(dpi):
+    return edge(BACKGROUND_SIZE[0], dpi), edge(BACKGROUND_SIZE[1], dpi)
+
+
+def draw_main_background(dpi=96):
+    width, height = background_size(dpi)
     canvas = Canvas(width, height, PANEL_GREY)
-    canvas.fill(0, LOWER_PANEL_TOP, width, height, LOWER_PANEL_GREY)
-    canvas.hline(0, width - 1, LOWER_PANEL_TOP - 1, ETCH_LIGHT)
+    pen = ScaledPen(canvas, dpi)
+    lower_top = edge(LOWER_PANEL_TOP, dpi)
+    canvas.fill(0, lower_top, width, height, LOWER_PANEL_GREY)
+    canvas.fill(0, lower_top - pen.width, width, lower_top, ETCH_LIGHT)
 
-    # The X through the magnifier square, under the drawing's lines; its arms pass the four corner options.
-    cx, cy = MAGNIFIER_CENTRE
-    canvas.diagonal(cx - CROSS_REACH, cy - CROSS_REACH, cx + CROSS_REACH, cy + CROSS_REACH, CROSS_INK)
-    canvas.diagonal(cx + CROSS_REACH, cy - CROSS_REACH, cx - CROSS_REACH, cy + CROSS_REACH, CROSS_INK)
+    # The X through the magnifier square, under the drawing's lines; its arms pass the four corner options. Its
+    # middle is the middle pixel of the magnifier's frame as the program places it at this resolution.
+    left, top, side = magnifier_frame(dpi)
+    cx, cy = left + side // 2, top + side // 2
+    reach = edge(CROSS_REACH, dpi)
+    for j in range(pen.width):
+        canvas.diagonal(cx - reach + j, cy - reach, cx + reach + j, cy + reach, CROSS_INK)
+        canvas.diagonal(cx + reach + j, cy - reach, cx - reach + j, cy + reach, CROSS_INK)
 
     # The ruler: four edges, each running on past both corners to where its coordinate is shown.
     for x in (RULER_LEFT, RULER_RIGHT):
-        canvas.vline(x, EDGE_LINE_TOP, EDGE_LINE_BOTTOM, DRAWING_INK)
+        pen.vline(x, EDGE_LINE_TOP, EDGE_LINE_BOTTOM, DRAWING_INK)
     for y in (RULER_TOP, RULER_BOTTOM):
-        canvas.hline(EDGE_LINE_LEFT, EDGE_LINE_RIGHT, y, DRAWING_INK)
-    draw_corner_ticks(canvas)
+        pen.hline(EDGE_LINE_LEFT, EDGE_LINE_RIGHT, y, DRAWING_INK)
+    draw_corner_ticks(pen)
 
-    etched_box(canvas, COLOUR_BOX)
-    etched_box(canvas, WINDOW_BOX)
-    check_controls_cover_only_plain_grey(canvas)
+    etched_box(pen, COLOUR_BOX)
+    etched_box(pen, WINDOW_BOX)
+    check_controls_cover_only_plain_grey(canvas, dpi)
     return canvas
 
 
@@ -260,15 +360,17 @@ DRAWN_UNDER = {"TopSeparator", "MagnifierFrame", "MagnifierView", "CornerTopLeft
                "CornerBottomRightOption", "CornerBottomLeftOption"}
 
 
-def check_controls_cover_only_plain_grey(canvas):
-    for name, (x, y, w, h) in list(UPPER_CONTROLS.items()) + list(LOWER_CONTROLS.items()):
+def check_controls_cover_only_plain_grey(canvas, dpi):
+    lower_top = edge(LOWER_PANEL_TOP, dpi)
+    for name, box in list(UPPER_CONTROLS.items()) + list(LOWER_CONTROLS.items()):
         if name in DRAWN_UNDER:
             continue
-        grey = PANEL_GREY if y < LOWER_PANEL_TOP else LOWER_PANEL_GREY
+        x, y, w, h = scaled_box(*box, dpi)
+        grey = PANEL_GREY if y < lower_top else LOWER_PANEL_GREY
         for v in range(y, y + h):
             for u in range(x, x + w):
                 if canvas.get(u, v)[:3] != grey:
-                    sys.exit("make_images: the background drawing runs under %s at %d, %d" % (name, u, v))
+                    sys.exit("make_images: the background drawing runs under %s at %d, %d (%d dpi)" % (name, u, v, dpi))
 
 
 # --- the scene shown in the short guide --------------------------------------------------------------------------
@@ -356,14 +458,15 @@ def scene_pixel(sx, sy):
     return over(ink, ground, RULER_ALPHA / 255.0)
 
 
-def draw_magnifier_view():
-    """The 63 x 63 view as the program draws it for the scene: 21 x 21 screen pixels around the ruler's top-left
-    corner, each as a 3 x 3 block, and the red box round the probe pixel."""
-    canvas = Canvas(63, 63)
-    for y in range(63):
-        for x in range(63):
-            canvas.put(x, y, scene_pixel(RULER_AT[0] - 10 + x // 3, RULER_AT[1] - 10 + y // 3))
-    canvas.frame(30, 30, 32, 32, (255, 0, 0))
+def draw_magnifier_view(block=3):
+    """The view as the program draws it for the scene: 21 x 21 screen pixels around the ruler's top-left corner,
+    each as a block x block square (63 x 63 at 96 dpi), and the red box round the probe pixel."""
+    side = 21 * block
+    canvas = Canvas(side, side)
+    for y in range(side):
+        for x in range(side):
+            canvas.put(x, y, scene_pixel(RULER_AT[0] - 10 + x // block, RULER_AT[1] - 10 + y // block))
+    canvas.frame(10 * block, 10 * block, 11 * block - 1, 11 * block - 1, (255, 0, 0))
     return canvas
 
 
@@ -478,75 +581,89 @@ def sunken_edge(canvas, x, y, w, h):
     canvas.vline(x + w - 1, y + 1, y + h - 1, WHITE)
 
 
-def draw_caption_buttons(canvas):
-    width = WINDOW_SIZE[0]
-    glyph_y = 1 + TITLE_HEIGHT // 2
+def draw_caption_buttons(canvas, dpi):
+    width, rim, line = canvas.width, line_width(dpi), line_width(dpi)
+    glyph_y = rim + edge(TITLE_HEIGHT, dpi) // 2
+    g = edge(5, dpi)
     for k, kind in enumerate(("minimise", "maximise", "close")):
-        cx = width - 1 - 46 * (3 - k) + 23
-        if kind == "minimise":
-            canvas.hline(cx - 5, cx + 4, glyph_y, (0, 0, 0))
-        elif kind == "maximise":  # the window has no maximise box: shown greyed out
-            canvas.frame(cx - 5, glyph_y - 5, cx + 4, glyph_y + 4, (204, 204, 204))
-        else:
-            draw_line(canvas, cx - 5, glyph_y - 5, cx + 5, glyph_y + 5, (0, 0, 0), width=1.0)
-            draw_line(canvas, cx + 5, glyph_y - 5, cx - 5, glyph_y + 5, (0, 0, 0), width=1.0)
+        cx = width - rim - edge(46 * (3 - k), dpi) + edge(23, dpi)
+        for j in range(line):
+            if kind == "minimise":
+                canvas.hline(cx - g, cx + g - 1, glyph_y + j, (0, 0, 0))
+            elif kind == "maximise":  # the window has no maximise box: shown greyed out
+                canvas.frame(cx - g + j, glyph_y - g + j, cx + g - 1 - j, glyph_y + g - 1 - j, (204, 204, 204))
+        if kind == "close":
+            draw_line(canvas, cx - g, glyph_y - g, cx + g, glyph_y + g, (0, 0, 0), width=float(line))
+            draw_line(canvas, cx + g, glyph_y - g, cx - g, glyph_y + g, (0, 0, 0), width=float(line))
 
 
-def draw_main_window(background, icons, program_icon):
-    """The main window at 1:1 without its texts; returns the canvas and the texts with their 1:1 places."""
-    width, height = WINDOW_SIZE
+def draw_main_window(background, icons, program_icon, dpi=96):
+    """The main window as it stands at dpi, without its texts; returns the canvas and the texts with their places.
+    background and icons are the ones drawn for dpi."""
+    s = dpi / 96.0
+    rim = line_width(dpi)
+    width, height = edge(WINDOW_SIZE[0], dpi), edge(WINDOW_SIZE[1], dpi)
+    title, menu = edge(TITLE_HEIGHT, dpi), edge(MENU_HEIGHT, dpi)
     canvas = Canvas(width, height, WHITE)
-    cx0, cy0 = CLIENT_AT
-    for y in range(446):
-        for x in range(270):
+    cx0, cy0 = rim, rim + title + menu
+    for y in range(edge(446, dpi)):
+        for x in range(edge(270, dpi)):
             canvas.put(cx0 + x, cy0 + y, background.get(x, y))
-    canvas.frame(0, 0, width - 1, height - 1, WINDOW_FRAME)
-    canvas.paste(program_icon, 8, 1 + (TITLE_HEIGHT - 16) // 2)
-    draw_caption_buttons(canvas)
+    for j in range(rim):
+        canvas.frame(j, j, width - 1 - j, height - 1 - j, WINDOW_FRAME)
+    canvas.paste(program_icon, edge(8, dpi), rim + (title - program_icon.height) // 2)
+    draw_caption_buttons(canvas, dpi)
 
-    texts = [(30, 1 + 20, "Tessaro", 12, (0, 0, 0), "left")]
-    x = 9
+    texts = [(edge(30, dpi), rim + edge(20, dpi), "Tessaro", edge(12, dpi), (0, 0, 0), "left")]
+    x = edge(9, dpi)
     for item in MENU_ITEMS:
-        texts.append((x, 1 + TITLE_HEIGHT + 14, item, 11, (0, 0, 0), "left"))
-        x += text_width(FONT, 11, item) + 16
+        texts.append((x, rim + title + edge(14, dpi), item, edge(11, dpi), (0, 0, 0), "left"))
+        x += text_width(FONT, edge(11, dpi), item) + edge(16, dpi)
 
     def at(name):
-        x, y, w, h = UPPER_CONTROLS.get(name) or LOWER_CONTROLS[name]
+        x, y, w, h = scaled_box(*(UPPER_CONTROLS.get(name) or LOWER_CONTROLS[name]), dpi)
         return cx0 + x, cy0 + y, w, h
 
-    sunken_edge(canvas, *at("TopSeparator")[:2], 270, 2)
-    sunken_edge(canvas, *at("MagnifierFrame"))
-    x, y, _, _ = at("MagnifierView")
-    canvas.paste(draw_magnifier_view(), x, y)
+    sunken_edge(canvas, *at("TopSeparator")[:2], edge(270, dpi), edge(2, dpi))
+    left, top, side = magnifier_frame(dpi)
+    sunken_edge(canvas, cx0 + left, cy0 + top, side, side)
+    canvas.paste(draw_magnifier_view(magnifier_block(dpi)), cx0 + left + 1, cy0 + top + 1)
     for name, icon in BUTTON_ICONS.items():
         x, y, w, h = at(name)
         canvas.fill(x, y, x + w, y + h, BUTTON_FACE)
-        canvas.frame(x, y, x + w - 1, y + h - 1, BUTTON_BORDER)
-        canvas.paste(icons[icon], x + 2, y + 2)
+        for j in range(rim):
+            canvas.frame(x + j, y + j, x + w - 1 - j, y + h - 1 - j, BUTTON_BORDER)
+        picture = icons[icon]
+        canvas.paste(picture, x + (w - picture.width) // 2, y + (h - picture.height) // 2)
     for name in CORNER_OPTIONS:
-        x, y, _, _ = at(name)
-        mx, my = x + 6.5, y + 7.5
-        canvas.shape(in_circle(mx, my, 6.5), (x, y, x + 14, y + 15), RADIO_INK)
-        canvas.shape(in_circle(mx, my, 5.5), (x, y, x + 14, y + 15), WHITE)
+        x, y, w, h = at(name)
+        mx, my = x + 6.5 * s, y + 7.5 * s
+        canvas.shape(in_circle(mx, my, 6.5 * s), (x, y, x + w, y + h), RADIO_INK)
+        canvas.shape(in_circle(mx, my, 5.5 * s), (x, y, x + w, y + h), WHITE)
         if name == "CornerTopLeftOption":
-            canvas.shape(in_circle(mx, my, 3.0), (x, y, x + 14, y + 15), RADIO_INK)
+            canvas.shape(in_circle(mx, my, 3.0 * s), (x, y, x + w, y + h), RADIO_INK)
     x, y, w, h = at("ColourSwatch")
     canvas.fill(x, y, x + w, y + h, SCENE_BLUE)
 
     for name, text in SCENE_TEXTS.items():
         x, y, w, _ = at(name)
         colour = LABEL_TEXT_GREY if name in GREY_TEXT else (0, 0, 0)
-        texts.append((x + w if name in RIGHT_ALIGNED else x, y + 11, text, 11, colour,
+        texts.append((x + w if name in RIGHT_ALIGNED else x, y + edge(11, dpi), text, edge(11, dpi), colour,
                       "right" if name in RIGHT_ALIGNED else "left"))
     return canvas, texts
 
 
-def scaled_main_window(background, icons, program_icon, work):
-    """The main window reduced to GUIDE_WINDOW_SIZE; its texts are set after the reduction so that they stay
-    sharp."""
-    canvas, texts = draw_main_window(background, icons, program_icon)
-    sx = GUIDE_WINDOW_SIZE[0] / WINDOW_SIZE[0]
-    sy = GUIDE_WINDOW_SIZE[1] / WINDOW_SIZE[1]
+def guide_window_size(dpi):
+    return edge(GUIDE_WINDOW_SIZE[0], dpi), edge(GUIDE_WINDOW_SIZE[1], dpi)
+
+
+def scaled_main_window(background, icons, program_icon, work, dpi=96, panel_dpi=96):
+    """The main window as drawn at panel_dpi, reduced to the guide's picture of it at dpi; its texts are set after
+    the reduction so that they stay sharp."""
+    canvas, texts = draw_main_window(background, icons, program_icon, panel_dpi)
+    target = guide_window_size(dpi)
+    sx = target[0] / canvas.width
+    sy = target[1] / canvas.height
     lettering = Lettering()
     for x, y, text, size, colour, align in texts:
         size = round(size * sx)
@@ -554,38 +671,55 @@ def scaled_main_window(background, icons, program_icon, work):
         if align == "right":
             x -= text_width(FONT, size, text)
         lettering.add(int(round(x)), int(round(y * sy)), text, size=size, colour=colour)
-    return letter_png(canvas, lettering, work, "main-window", resize=GUIDE_WINDOW_SIZE)
+    return letter_png(canvas, lettering, work, "main-window", resize=target)
 
 
 # --- the ruler window as the short guide shows it -----------------------------------------------------------------
 
 
-def draw_ruler(hand):
-    """The ruler window opaque, with its scales' ticks and the hand; numbers and labels are lettered on later."""
+def draw_ruler(hand, dpi=96):
+    """The ruler window opaque, with its scales' ticks and the hand, as the guide shows it at dpi; numbers and labels
+    are lettered on later."""
     width, height = RULER_SIZE
-    canvas = Canvas(width, height, RULER_GREY)
+    w, h, line = edge(width, dpi), edge(height, dpi), line_width(dpi)
+    canvas = Canvas(w, h, RULER_GREY)
+    ink = (0, 0, 0)
+    for u in range(width):
+        depth = edge(scale_tick(u + 1), dpi)
+        if depth:
+            canvas.fill(edge(u, dpi), 0, edge(u, dpi) + line, depth, ink)
+            canvas.fill(edge(u, dpi), h - depth, edge(u, dpi) + line, h, ink)
     for v in range(height):
-        for u in range(width):
-            if ruler_ink(u, v, width, height):
-                canvas.put(u, v, (0, 0, 0))
-    canvas.paste(hand, width // 2 - 9, height // 2 - 9)
-    canvas.put(0, 0, (0, 0, 0, 0))  # the peephole on the selected corner
+        depth = edge(scale_tick(v + 1), dpi)
+        if depth:
+            canvas.fill(0, edge(v, dpi), depth, edge(v, dpi) + line, ink)
+            canvas.fill(w - depth, edge(v, dpi), w, edge(v, dpi) + line, ink)
+    hx, hy = w // 2 - edge(9, dpi), h // 2 - edge(9, dpi)
+    for y in range(hand.height):
+        for x in range(hand.width):
+            colour = hand.get(x, y)
+            if colour[3]:
+                canvas.fill(hx + edge(x, dpi), hy + edge(y, dpi), hx + edge(x + 1, dpi), hy + edge(y + 1, dpi), colour)
+    canvas.fill(0, 0, edge(1, dpi), edge(1, dpi), (0, 0, 0, 0))  # the peephole on the selected corner
     return canvas
 
 
-def letter_ruler(canvas, work):
+def letter_ruler(canvas, work, dpi=96):
     width, height = RULER_SIZE
+    w, h = canvas.width, canvas.height
+    small, bold = edge(9, dpi), edge(12, dpi)
     lettering = Lettering()
     for d in range(50, width + 1, 50):
-        lettering.add(d + 1, 14, str(d), size=9)
-        lettering.add(d + 1, height - 8, str(d), size=9)
+        lettering.add(edge(d + 1, dpi), edge(14, dpi), str(d), size=small)
+        lettering.add(edge(d + 1, dpi), h - edge(8, dpi), str(d), size=small)
     for d in range(50, height + 1, 50):
-        lettering.add(7, d + 1, str(d), size=9, rotate=90)
-        lettering.add(width - 9, d + 1, str(d), size=9, rotate=90)
-    lettering.add(17, 17 + 10, "1", font=FONT_BOLD, size=12)
+        lettering.add(edge(7, dpi), edge(d + 1, dpi), str(d), size=small, rotate=90)
+        lettering.add(w - edge(9, dpi), edge(d + 1, dpi), str(d), size=small, rotate=90)
+    lettering.add(edge(17, dpi), edge(27, dpi), "1", font=FONT_BOLD, size=bold)
     label = str(width)
-    lettering.add(width - 17 - text_width(FONT_BOLD, 12, label), 17 + 10, label, font=FONT_BOLD, size=12)
-    lettering.add(17, height - 29 + 10, str(height), font=FONT_BOLD, size=12)
+    lettering.add(w - edge(17, dpi) - text_width(FONT_BOLD, bold, label), edge(27, dpi), label, font=FONT_BOLD,
+                  size=bold)
+    lettering.add(edge(17, dpi), h - edge(19, dpi), str(height), font=FONT_BOLD, size=bold)
     return letter_png(canvas, lettering, work, "ruler")
 
 
@@ -642,13 +776,14 @@ CALLOUTS = [
 ]
 
 
-def guide_point(point):
+def guide_point(point, dpi=96):
     where, x, y = point
+    s = dpi / 96.0
     if where == "ruler":
-        return GUIDE_RULER_AT[0] + x + 0.5, GUIDE_RULER_AT[1] + y + 0.5
+        return edge(GUIDE_RULER_AT[0], dpi) + (x + 0.5) * s, edge(GUIDE_RULER_AT[1], dpi) + (y + 0.5) * s
     sx = GUIDE_WINDOW_SIZE[0] / WINDOW_SIZE[0]
     sy = GUIDE_WINDOW_SIZE[1] / WINDOW_SIZE[1]
-    return (GUIDE_WINDOW_AT[0] + (CLIENT_AT[0] + x) * sx, GUIDE_WINDOW_AT[1] + (CLIENT_AT[1] + y) * sy)
+    return ((GUIDE_WINDOW_AT[0] + (CLIENT_AT[0] + x) * sx) * s, (GUIDE_WINDOW_AT[1] + (CLIENT_AT[1] + y) * sy) * s)
 
 
 def soft_shadow(canvas, box, reach=6, strength=70, offset=(2, 3)):
@@ -663,38 +798,50 @@ def soft_shadow(canvas, box, reach=6, strength=70, offset=(2, 3)):
                 canvas.blend(x, y, (0, 0, 0, strength), (1.0 - d / reach) ** 2)
 
 
-def draw_guide(window, ruler, work):
-    canvas = Canvas(GUIDE_SIZE[0], GUIDE_SIZE[1], WHITE)
+def guide_size(dpi):
+    """The picture fills the guide's image control, a box of the 96-dpi layout at (10, 10) scaled to dpi."""
+    return edge(10 + GUIDE_SIZE[0], dpi) - edge(10, dpi), edge(10 + GUIDE_SIZE[1], dpi) - edge(10, dpi)
+
+
+def draw_guide(window, ruler, work, dpi=96):
+    s = dpi / 96.0
+    width, height = guide_size(dpi)
+    canvas = Canvas(width, height, WHITE)
 
     # The desktop under the ruler: the blue bar, then the ruler at its window opacity.
-    gx, gy = GUIDE_RULER_AT[0] - RULER_AT[0], GUIDE_RULER_AT[1] - RULER_AT[1]
+    rx, ry = edge(GUIDE_RULER_AT[0], dpi), edge(GUIDE_RULER_AT[1], dpi)
     x0, y0, x1, y1 = SCENE_BLUE_BOX
-    canvas.fill(x0 + gx, y0 + gy, x1 + gx, y1 + gy, SCENE_BLUE)
-    canvas.paste(ruler, GUIDE_RULER_AT[0], GUIDE_RULER_AT[1], opacity=RULER_ALPHA / 255.0)
+    canvas.fill(rx + edge(x0 - RULER_AT[0], dpi), ry + edge(y0 - RULER_AT[1], dpi), rx + edge(x1 - RULER_AT[0], dpi),
+                ry + edge(y1 - RULER_AT[1], dpi), SCENE_BLUE)
+    canvas.paste(ruler, rx, ry, opacity=RULER_ALPHA / 255.0)
 
-    wx, wy = GUIDE_WINDOW_AT
-    soft_shadow(canvas, (wx, wy, wx + window.width, wy + window.height))
+    wx, wy = edge(GUIDE_WINDOW_AT[0], dpi), edge(GUIDE_WINDOW_AT[1], dpi)
+    soft_shadow(canvas, (wx, wy, wx + window.width, wy + window.height), reach=edge(6, dpi),
+                offset=(edge(2, dpi), edge(3, dpi)))
     canvas.paste(window, wx, wy)
 
+    text_x, text_size = edge(GUIDE_TEXT_X, dpi), edge(GUIDE_TEXT_SIZE, dpi)
     lettering = Lettering()
     for row_top, lines, strokes in CALLOUTS:
         widest = 0
         for k, line in enumerate(lines):
-            lettering.add(GUIDE_TEXT_X, row_top + k * GUIDE_LINE_STEP + 10, line, size=GUIDE_TEXT_SIZE,
+            lettering.add(text_x, edge(row_top + k * GUIDE_LINE_STEP + 10, dpi), line, size=text_size,
                           colour=GUIDE_TEXT_INK)
-            widest = max(widest, text_width(FONT, GUIDE_TEXT_SIZE, line))
-        anchor_y = row_top + 6.5 + (len(lines) - 1) * GUIDE_LINE_STEP / 2.0
+            widest = max(widest, text_width(FONT, text_size, line))
+        anchor_y = (row_top + 6.5 + (len(lines) - 1) * GUIDE_LINE_STEP / 2.0) * s
         for kind, path in strokes:
-            points = [guide_point(p) for p in path]
+            points = [guide_point(p, dpi) for p in path]
             if kind == "to":
                 left = path[0][0] == "main"
-                points.insert(0, (GUIDE_TEXT_X - 4.0 if left else GUIDE_TEXT_X + widest + 6.0, anchor_y))
+                points.insert(0, ((GUIDE_TEXT_X - 4.0) * s if left else text_x + widest + 6.0 * s, anchor_y))
             for a, b in zip(points, points[1:]):
-                draw_line(canvas, a[0], a[1], b[0], b[1], CALLOUT_RED, width=1.0)
+                draw_line(canvas, a[0], a[1], b[0], b[1], CALLOUT_RED, width=1.0 * s)
             if kind == "bar":
                 continue
             ex, ey = points[-1]
-            canvas.shape(in_circle(ex, ey, 2.2), (int(ex) - 4, int(ey) - 4, int(ex) + 5, int(ey) + 5), CALLOUT_RED)
+            canvas.shape(in_circle(ex, ey, 2.2 * s),
+                         (int(ex) - int(4 * s), int(ey) - int(4 * s), int(ex) + int(5 * s), int(ey) + int(5 * s)),
+                         CALLOUT_RED)
     return canvas, lettering
 
 
@@ -706,13 +853,14 @@ def write(path, data):
         f.write(data)
 
 
-def program_icon_16(work, root):
-    """The program's own 16-pixel icon (tools/icons/make_program_icon.sh) for the title bar of the drawn main window."""
+def program_icon(work, root, index=0):
+    """The program's own icon (tools/icons/make_program_icon.sh) for the title bar of the drawn main window: its
+    16-pixel image (index 0), or its 32-pixel one (index 1)."""
     path = os.path.join(root, "resources", "tessaro.ico")
     if not os.path.exists(path):
         sys.exit("make_images: %s is missing; the guide shows it in the main window's title bar" % path)
-    target = os.path.join(work, "program-icon.png")
-    run_convert([path + "[0]", "-define", "png:exclude-chunks=date,time", "PNG32:" + target])
+    target = os.path.join(work, "program-icon-%d.png" % index)
+    run_convert([path + "[%d]" % index, "-define", "png:exclude-chunks=date,time", "PNG32:" + target])
     with open(target, "rb") as f:
         return read_png(f.read())
 
@@ -729,19 +877,26 @@ def main():
     hand = draw_hand()
     write(os.path.join(out, "ruler-hand.png"), png_rgba(hand))
     icons = draw_icons()
-    for name, canvas in icons.items():
-        write(os.path.join(out, name), ico_rgba(canvas))
-    write(os.path.join(out, "magnifier.bmp"), bmp_rgb24(draw_magnifier()))
+    for dpi in SCALE_DPIS:
+        for name, canvas in draw_icons(dpi).items():
+            write(os.path.join(out, scaled_name(name, dpi)), ico_rgba(canvas))
+        write(os.path.join(out, scaled_name("magnifier.bmp", dpi)), bmp_rgb24(draw_magnifier(dpi)))
 
     with tempfile.TemporaryDirectory(prefix="tessaro-images-") as work:
-        background = draw_main_background()
-        write_jpeg(background, Lettering(), work, "main-background", os.path.join(out, "main-background.jpg"),
-                   BACKGROUND_QUALITY)
-
-        window = scaled_main_window(background, icons, program_icon_16(work, root), work)
-        ruler = letter_ruler(draw_ruler(hand), work)
-        guide, lettering = draw_guide(window, ruler, work)
-        write_jpeg(guide, lettering, work, "short-guide", os.path.join(out, "short-guide.jpg"), GUIDE_QUALITY)
+        for dpi in SCALE_DPIS:
+            name = scaled_name("main-background.jpg", dpi)
+            write_jpeg(draw_main_background(dpi), Lettering(), work, name, os.path.join(out, name), BACKGROUND_QUALITY)
+        # The guide shows the main window reduced: at 96 dpi the panel as drawn for 96 dpi, larger from the panel as
+        # drawn for 200 %, so that the picture is always a reduction.
+        panels = {96: (draw_main_background(), icons, program_icon(work, root, 0)),
+                  192: (draw_main_background(192), draw_icons(192), program_icon(work, root, 1))}
+        for dpi in SCALE_DPIS:
+            panel_dpi = 96 if dpi == 96 else 192
+            window = scaled_main_window(*panels[panel_dpi], work, dpi, panel_dpi)
+            ruler = letter_ruler(draw_ruler(hand, dpi), work, dpi)
+            guide, lettering = draw_guide(window, ruler, work, dpi)
+            name = scaled_name("short-guide.jpg", dpi)
+            write_jpeg(guide, lettering, work, name, os.path.join(out, name), GUIDE_QUALITY)
 
 
 if __name__ == "__main__":
