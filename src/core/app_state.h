@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "measure/probe_corner.h"
 #include "windows/settings.h"
 
 struct NudgeRectangle {
@@ -64,6 +65,7 @@ struct AppState {
     // frame: the frame's length in milliseconds, read from the display when a drag begins, and whether the next
     // frame's probe is already due.
     bool draggingRuler = false;
+    ProbeCorner dragCorner = ProbeCorner::None; // the corner selected when the drag began
     unsigned rulerFrameInterval = 17;
     bool rulerFramePending = false;
 };

@@ -46,15 +46,15 @@ void FollowRulerStep(HWND window, bool sized)
     TkHoldControlPainting(1);
     if (sized)
         LayoutRuler();
-    MeasureRulerGeometry();
-    TkHoldControlPainting(0);
     AppState& app = App();
+    MeasureRulerGeometry(app.dragCorner);
+    TkHoldControlPainting(0);
     if (app.rulerFramePending)
         return;
     if (SetTimer(window, FrameProbeTimer, app.rulerFrameInterval, nullptr))
         app.rulerFramePending = true;
     else
-        ShowRulerFrame(); // no timer to be had: this step shows its frame itself
+        ShowRulerFrame(app.dragCorner); // no timer to be had: this step shows its frame itself
 }
 
 } // namespace
@@ -110,12 +110,17 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_ENTERSIZEMOVE: {
         app.draggingRuler = true;
+        app.dragCorner = SelectedCorner();
         const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
         app.rulerFrameInterval = (1000 + rate - 1) / rate;
         break;
     }
     case WM_EXITSIZEMOVE:
         app.draggingRuler = false;
+        // A frame still due would show the corner of the drag after a click may have chosen another; the settled
+        // probe shows all.
+        KillTimer(window, FrameProbeTimer);
+        app.rulerFramePending = false;
         // The drag has ended; the screen shows the ruler's last place only with a later composed frame.
         SetTimer(window, SettledProbeTimer, SettledProbeDelay, nullptr);
         break;
@@ -123,7 +128,7 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam == FrameProbeTimer) {
             KillTimer(window, FrameProbeTimer);
             app.rulerFramePending = false;
-            ShowRulerFrame();
+            ShowRulerFrame(app.dragCorner);
             return 0;
         }
         if (wParam != SettledProbeTimer)

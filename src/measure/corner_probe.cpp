@@ -16,13 +16,6 @@
 
 namespace {
 
-ProbeCorner SelectedCorner()
-{
-    return FirstSelectedCorner(
-        TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
-        TkGetControlState(CornerBottomLeftOption) != 0, TkGetControlState(CornerBottomRightOption) != 0);
-}
-
 // Titles and class names are cut to 34 characters, as much as the fields show.
 std::string ShortText(int (*read)(HWND, char*, int), HWND window)
 {
@@ -101,9 +94,15 @@ std::string TaskFileName(unsigned long processId)
     return TaskFileNameFromModules(processId);
 }
 
-void MeasureRulerGeometry()
+ProbeCorner SelectedCorner()
 {
-    const ProbeCorner corner = SelectedCorner();
+    return FirstSelectedCorner(
+        TkGetControlState(CornerTopLeftOption) != 0, TkGetControlState(CornerTopRightOption) != 0,
+        TkGetControlState(CornerBottomLeftOption) != 0, TkGetControlState(CornerBottomRightOption) != 0);
+}
+
+void MeasureRulerGeometry(ProbeCorner corner)
+{
     if (corner != ProbeCorner::None) {
         const TkPoint peephole = CornerInRuler(corner, TkWindowWidth(RulerWindow), TkWindowHeight(RulerWindow));
         TkResizeControl(MagnifierPeephole, peephole.x, peephole.y, TkKeep, TkKeep);
@@ -111,9 +110,8 @@ void MeasureRulerGeometry()
     ShowRulerGeometry();
 }
 
-void ProbeRulerScreen()
+void ProbeRulerScreen(ProbeCorner corner)
 {
-    const ProbeCorner corner = SelectedCorner();
     if (corner == ProbeCorner::None)
         return;
     // The peephole must stand on its new place on the screen before the screen is read through it.
@@ -125,10 +123,10 @@ void ProbeRulerScreen()
     ShowWindowAt(p);
 }
 
-void ShowRulerFrame()
+void ShowRulerFrame(ProbeCorner corner)
 {
     TkHoldControlPainting(1);
-    ProbeRulerScreen();
+    ProbeRulerScreen(corner);
     TkHoldControlPainting(0);
     // The painting follows as the next thing the thread does when no step is waiting: a step never waits for the
     // probe and the painting together.
@@ -137,9 +135,10 @@ void ShowRulerFrame()
 
 void ProbeRulerCorner()
 {
+    const ProbeCorner corner = SelectedCorner();
     TkHoldControlPainting(1);
-    MeasureRulerGeometry();
-    ProbeRulerScreen();
+    MeasureRulerGeometry(corner);
+    ProbeRulerScreen(corner);
     TkHoldControlPainting(0);
     TkPaintChangedControls();
 }

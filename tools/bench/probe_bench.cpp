@@ -140,8 +140,9 @@ DragResult SimulateDrag(int steps, bool oldWay)
         } while (NowMs() < due);
         if (oldWay) {
             MoveQuietly(i);
-            MeasureRulerGeometry();
-            ProbeRulerScreen();
+            const ProbeCorner corner = SelectedCorner();
+            MeasureRulerGeometry(corner);
+            ProbeRulerScreen(corner);
         } else {
             const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
             SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -220,7 +221,7 @@ int main(int argc, char** argv)
         const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
         SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const double start = NowMs();
-        ShowRulerFrame();
+        ShowRulerFrame(App().dragCorner);
         const double probed = NowMs();
         UpdateWindow(panel);
         UpdateWindow(ruler);
@@ -240,8 +241,9 @@ int main(int argc, char** argv)
     for (int i = 0; i < probes / 5 + 1; ++i) {
         MoveQuietly(i);
         const double start = NowMs();
-        MeasureRulerGeometry();
-        ProbeRulerScreen();
+        const ProbeCorner corner = SelectedCorner();
+        MeasureRulerGeometry(corner);
+        ProbeRulerScreen(corner);
         oldStep.push_back(NowMs() - start);
         if (i % 16 == 0)
             PumpMessages();
@@ -286,7 +288,7 @@ int main(int argc, char** argv)
         MoveQuietly(i);
         const double start = NowMs();
         TkHoldControlPainting(1);
-        MeasureRulerGeometry();
+        MeasureRulerGeometry(App().dragCorner);
         TkHoldControlPainting(0);
         geometry.push_back(NowMs() - start);
     }
