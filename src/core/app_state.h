@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "toolkit/tk_geometry.h"
 #include "windows/settings.h"
 
 struct NudgeRectangle {
@@ -19,9 +21,11 @@ struct AppState {
     std::string programFolder;
     HANDLE instanceMutex = nullptr;
 
-    // Screen, measured once at start-up.
+    // Screen: the box around all monitors, measured at start-up and again whenever monitors come, go or change.
     int32_t screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
     int32_t screenWidth = 0, screenHeight = 0;
+    // The monitors' rectangles on the desktop, the primary monitor first.
+    std::vector<TkRect> monitors;
 
     // Cursors and fonts (font numbers of the toolkit).
     HCURSOR CopyCursor = nullptr;

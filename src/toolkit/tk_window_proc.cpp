@@ -159,6 +159,12 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         if (isWindow)
             TkQueueEvent(EventLeftDoubleClick, window, 0, 0);
         break;
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+        // Every top-level window is told; one event is enough.
+        if (isWindow && !TkEventQueued(EventDisplayChange))
+            TkQueueEvent(EventDisplayChange, -1, 0, 0);
+        break;
     }
     return DefWindowProcA(handle, message, wParam, lParam);
 }

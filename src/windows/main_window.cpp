@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "core/app_state.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
@@ -173,6 +176,26 @@ void CreateMenu(HWND window)
     TkMenuItem(MenuAbout, MenuAboutText);
 }
 
+// The two range labels side by side above the upper panel: each 125 x 15, the size label from x = 140.
+constexpr struct {
+    int x, y, w, h, sizeX;
+} RangeRow{5, 4, 125, 15, 140};
+// Between the two labels when the position range needs more than its box.
+constexpr int RangeGap = 6;
+
+// The ranges of the ruler's place and size: the box around all monitors, its right edge shown inclusively. On one
+// monitor the place starts at 0 and the size ends at the screen's right edge.
+std::string PositionRangeText()
+{
+    const AppState& app = App();
+    return "Linealposition " + TkIntToText(app.screenLeft) + " - " + TkIntToText(app.screenRight - 1);
+}
+
+std::string SizeRangeText()
+{
+    return "Linealgrösse 1 - " + TkIntToText(App().screenWidth);
+}
+
 void SetBackground(HWND window)
 {
     const AppState& app = App();
@@ -206,9 +229,9 @@ void BuildMainWindow()
 
     for (const ControlSpec& c : upperPanel)
         CreateControl(c);
-    TkTextControl(PositionRangeLabel, 5, 4, 125, 15, "Linealposition 0 - " + TkIntToText(app.screenRight - 1),
-                  TkTextRight);
-    TkTextControl(SizeRangeLabel, 140, 4, 125, 15, "Linealgrösse 1 - " + TkIntToText(app.screenRight), 0);
+    TkTextControl(PositionRangeLabel, RangeRow.x, RangeRow.y, RangeRow.w, RangeRow.h, "", TkTextRight);
+    TkTextControl(SizeRangeLabel, RangeRow.sizeX, RangeRow.y, RangeRow.w, RangeRow.h, "", 0);
+    ShowScreenRanges();
     TkSetControlColor(PositionRangeLabel, TkBackColour, PanelGrey);
     TkSetControlColor(SizeRangeLabel, TkBackColour, PanelGrey);
     TkSetControlColor(PositionRangeLabel, TkTextColour, LabelTextGrey);
@@ -228,6 +251,21 @@ void BuildMainWindow()
     ShowWindow(window, SW_SHOW);
     TkSetWindowTopmost(MainWindow, settings.MainWindowOnTop != 0);
     AddRulerShortcuts(MainWindow);
+}
+
+void ShowScreenRanges()
+{
+    const std::string position = PositionRangeText(), size = SizeRangeText();
+    // A static control breaks a text too long for its box onto a second line, which its height cuts off: a monitor
+    // left of the primary one lengthens the position range past its box, which then grows to the right and pushes
+    // the size label along.
+    const int positionWidth = std::max(RangeRow.w, TkControlTextWidth(PositionRangeLabel, position));
+    const int sizeX = std::max(RangeRow.sizeX, RangeRow.x + positionWidth + RangeGap);
+    const int sizeWidth = std::max(RangeRow.w, TkControlTextWidth(SizeRangeLabel, size));
+    TkResizeControl(PositionRangeLabel, RangeRow.x, RangeRow.y, positionWidth, RangeRow.h);
+    TkResizeControl(SizeRangeLabel, sizeX, RangeRow.y, sizeWidth, RangeRow.h);
+    TkSetControlText(PositionRangeLabel, position);
+    TkSetControlText(SizeRangeLabel, size);
 }
 
 void MainWindowFrame(int& outerWidth, int& titleHeight)

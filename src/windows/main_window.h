@@ -3,6 +3,8 @@
 
 // Builds the main window from the settings, with its menu, controls, tooltips and shortcuts.
 void BuildMainWindow();
+// Writes the ranges of the ruler's place and size for the screen as measured last.
+void ShowScreenRanges();
 // Writes the ruler's live place and size into the edge and size fields; right and bottom are shown inclusively.
 void ShowRulerGeometry();
 // The main window's outer width and the height of its frame above the client area (the title bar), for the
