@@ -4,6 +4,11 @@
 #   wine-run.sh STATE_DIR --stop     ends the Wine server and the virtual display started for STATE_DIR.
 #   wine-run.sh STATE_DIR --env      prints the environment (DISPLAY, WINEPREFIX, ...) as shell assignments.
 # STATE_DIR (inside the build tree) holds the Wine prefix, created once, and the virtual display's number.
+# TESSARO_SCREEN sets the virtual display's size. TESSARO_XINERAMA=WxH makes a display and prefix that can be split
+# into several monitors: Wine's X11 driver reads its monitors through Xinerama, which lists the display's RandR
+# monitors, and the display starts with one RandR monitor of W x H at its top-left corner, the primary one. The tests
+# split the display further (tests/e2e/monitor_layout.cpp); Wine takes a new layout only while its primary monitor
+# keeps this size.
 # With DISPLAY unset, an Xvfb display is started and kept for later runs; the Wine server is kept running
 # (wineserver -p) so that every start after the first takes well under a second.
 set -euo pipefail
@@ -41,11 +46,16 @@ start_display() {
     local n
     for n in $(seq 91 140); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        setsid Xvfb ":$n" -screen 0 "${TESSARO_SCREEN:-1280x1024x24}" -nolisten tcp -ac >"$state/xvfb.log" 2>&1 </dev/null 9>&- &
+        setsid Xvfb ":$n" -screen 0 "${TESSARO_SCREEN:-1280x1024x24}" -nolisten tcp -ac ${TESSARO_XINERAMA:+-noreset} \
+            >"$state/xvfb.log" 2>&1 </dev/null 9>&- &
         echo $! >"$state/xvfb.pid"
         local i
         for i in $(seq 1 100); do
             if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                if [ -n "${TESSARO_XINERAMA:-}" ]; then
+                    local w=${TESSARO_XINERAMA%x*} h=${TESSARO_XINERAMA#*x}
+                    DISPLAY=":$n" xrandr --setmonitor Tessaro0 "$w/$((w / 4))x$h/$((h / 4))+0+0" screen >/dev/null
+                fi
                 echo ":$n" >"$state/display"
                 return 0
             fi
@@ -87,6 +97,9 @@ if [ ! -f "$WINEPREFIX/.tessaro-ready" ]; then
     if [ -z "${TESSARO_PLAIN_FONTS:-}" ]; then
         "$wine_bin" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f \
             </dev/null >/dev/null 2>&1 9>&-
+    fi
+    if [ -n "${TESSARO_XINERAMA:-}" ]; then
+        "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
     fi
     "$wineserver_bin" -w 9>&-
     touch "$WINEPREFIX/.tessaro-ready"

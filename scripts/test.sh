@@ -12,7 +12,7 @@ log=$(mktemp)
 stop_wine() {
     local state
     for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-plain-fonts" \
-        "$root/build/windows/wine-release-zip" "$root/build/windows/wine-release-installer"; do
+        "$root/build/windows/wine-monitors" "$root/build/windows/wine-release-zip" "$root/build/windows/wine-release-installer"; do
         cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
     done
 }
