@@ -46,7 +46,8 @@ int NearestMonitor(const GrabPart& part, std::span<const TkRect> monitors)
         const TkRect& m = monitors[i];
         const int64_t dx = ShiftInside(part.x, part.width, m.left, m.right);
         const int64_t dy = ShiftInside(part.y, part.height, m.top, m.bottom);
-        const double length = static_cast<double>(dx) * static_cast<double>(dx) + static_cast<double>(dy) * static_cast<double>(dy);
+        const double length =
+            static_cast<double>(dx) * static_cast<double>(dx) + static_cast<double>(dy) * static_cast<double>(dy);
         if (nearest < 0 || length < shortest) {
             nearest = static_cast<int>(i);
             shortest = length;

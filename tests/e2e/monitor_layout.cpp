@@ -30,9 +30,8 @@ std::vector<RECT> SeenMonitors()
 
 bool Same(const std::vector<RECT>& a, const std::vector<RECT>& b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const RECT& x, const RECT& y) {
-               return EqualRect(&x, &y) != FALSE;
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](const RECT& x, const RECT& y) { return EqualRect(&x, &y) != FALSE; });
 }
 
 } // namespace
