@@ -14,6 +14,7 @@ const TkRect primary{0, 0, 1920, 1080};
 const std::vector<TkRect> single{primary};
 const std::vector<TkRect> shorterRight{primary, {1920, 0, 3200, 720}};
 const std::vector<TkRect> left{primary, {-1280, 0, 0, 1024}};
+const std::vector<TkRect> above{primary, {0, -1080, 1920, 0}};
 
 std::string Text(const TkRect& r)
 {
@@ -55,6 +56,8 @@ TEST(RulerDrag, MovingAndSizingAreHeldToTheMonitorsTheRulerStandsOn)
         {"onto the monitor to the left", &left, {-300, 10, 0, 160}, 0, {-300, 10, 0, 160}},
         {"flush at the left monitor's left edge", &left, {-1400, 10, -1100, 160}, 0, {-1280, 10, -980, 160}},
         {"down on the left monitor stops at its bottom", &left, {-600, 950, -300, 1100}, 0, {-600, 874, -300, 1024}},
+        {"onto the monitor above", &above, {100, -200, 400, -50}, 0, {100, -200, 400, -50}},
+        {"flush at the top edge of the monitor above", &above, {100, -1200, 400, -1050}, 0, {100, -1080, 400, -930}},
         {"sizing down on the shorter monitor",
          &shorterRight,
          {2000, 500, 2300, 800},
