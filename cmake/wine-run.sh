@@ -4,11 +4,12 @@
 #   wine-run.sh STATE_DIR --stop     ends the Wine server and the virtual display started for STATE_DIR.
 #   wine-run.sh STATE_DIR --env      prints the environment (DISPLAY, WINEPREFIX, ...) as shell assignments.
 # STATE_DIR (inside the build tree) holds the Wine prefix, created once, and the virtual display's number.
-# TESSARO_SCREEN sets the virtual display's size. TESSARO_XINERAMA=WxH makes a display and prefix that can be split
-# into several monitors: Wine's X11 driver reads its monitors through Xinerama, which lists the display's RandR
-# monitors, and the display starts with one RandR monitor of W x H at its top-left corner, the primary one. The tests
-# split the display further (tests/e2e/monitor_layout.cpp); Wine takes a new layout only while its primary monitor
-# keeps this size.
+# TESSARO_SCREEN sets the virtual display's size. TESSARO_XINERAMA="WxH+X+Y ..." makes a display and prefix that can
+# be split into several monitors: Wine's X11 driver reads its monitors through Xinerama, which lists the display's
+# RandR monitors, and the display starts with these RandR monitors, the first the primary one. The tests split the
+# display anew (tests/e2e/monitor_layout.cpp). Wine 8 takes a new layout only while its primary monitor keeps its
+# size, and in a prefix made with a single monitor only once: after the first change to two monitors its reset of the
+# display settings fails (DISP_CHANGE_FAILED). So the prefix is made with two.
 # With DISPLAY unset, an Xvfb display is started and kept for later runs; the Wine server is kept running
 # (wineserver -p) so that every start after the first takes well under a second.
 set -euo pipefail
@@ -53,8 +54,13 @@ start_display() {
         for i in $(seq 1 100); do
             if xdpyinfo -display ":$n" >/dev/null 2>&1; then
                 if [ -n "${TESSARO_XINERAMA:-}" ]; then
-                    local w=${TESSARO_XINERAMA%x*} h=${TESSARO_XINERAMA#*x}
-                    DISPLAY=":$n" xrandr --setmonitor Tessaro0 "$w/$((w / 4))x$h/$((h / 4))+0+0" screen >/dev/null
+                    local monitor i=0 w h
+                    for monitor in $TESSARO_XINERAMA; do
+                        w=${monitor%%x*} h=${monitor#*x} h=${h%%+*}
+                        DISPLAY=":$n" xrandr --setmonitor "Tessaro$i" "$w/$((w / 4))x$h/$((h / 4))+${monitor#*+}" \
+                            "$([ $i = 0 ] && echo screen || echo none)" >/dev/null
+                        i=$((i + 1))
+                    done
                 fi
                 echo ":$n" >"$state/display"
                 return 0

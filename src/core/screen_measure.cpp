@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/app_state.h"
+#include "core/desktop_geometry.h"
 #include "core/object_ids.h"
 #include "measure/ruler_scales.h"
 #include "toolkit/tk_services.h"
@@ -17,23 +18,27 @@ bool MeasureScreen()
 {
     if (TkExamineMonitors() == 0)
         return false;
-    RECT box{};
-    HDC screen = GetDC(nullptr);
-    GetClipBox(screen, &box);
-    ReleaseDC(nullptr, screen);
     AppState& app = App();
-    app.screenLeft = box.left;
-    app.screenTop = box.top;
-    app.screenRight = box.right;
-    app.screenBottom = box.bottom;
-    app.screenWidth = box.right - box.left;
-    app.screenHeight = box.bottom - box.top;
     app.monitors.clear();
     for (int i = 0; i < TkMonitorCount(); ++i) {
         const TkMonitor* m = TkMonitorAt(i);
         if (m->width > 0 && m->height > 0)
             app.monitors.push_back({m->left, m->top, m->left + m->width, m->top + m->height});
     }
+    RECT clip{};
+    HDC screen = GetDC(nullptr);
+    GetClipBox(screen, &clip);
+    ReleaseDC(nullptr, screen);
+    // The screen's clip box is the box around the monitors; under Wine it still has the old size for a while after a
+    // display change, when the monitors have their new places already.
+    const TkRect box =
+        app.monitors.empty() ? TkRect{clip.left, clip.top, clip.right, clip.bottom} : MonitorsBox(app.monitors);
+    app.screenLeft = box.left;
+    app.screenTop = box.top;
+    app.screenRight = box.right;
+    app.screenBottom = box.bottom;
+    app.screenWidth = box.Width();
+    app.screenHeight = box.Height();
     return true;
 }
 

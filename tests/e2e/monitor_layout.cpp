@@ -65,14 +65,18 @@ bool UseMonitors(const MonitorLayout& layout)
                     std::to_string(m.left - left) + "+" + std::to_string(m.top) + (i == 0 ? " screen" : " none") +
                     " >/dev/null; ";
     }
-    // One shell runs the commands in order. Wine does not wait for the end of a Linux program it starts, so a process
-    // that reads the layout may start too early; it is started again until this process sees the layout.
-    RunToEnd("/bin/sh -c \"" + commands + "\"", 10000);
+    // One shell runs the commands in order and then starts the process that makes Wine read the layout, so that it
+    // starts when the layout is complete. Wine does not wait for the end of a Linux program it starts: this process
+    // waits until it sees the layout, and the whole is done again when it does not.
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, sizeof(self));
+    std::string program = self;
+    std::replace(program.begin(), program.end(), '\\', '/');
+    // Wine keeps its loader's path from Linux programs it starts; the one cmake/wine-run.sh prefers comes first.
+    commands += "w=/usr/lib/wine/wine64; [ -x $w ] || w=wine; $w '" + program + "' " + ReReadDisplaysArgument;
     return WaitUntil([&] {
-        RunToEnd("\"" + std::string(self) + "\" " + ReReadDisplaysArgument, 20000);
-        return WaitUntil([&] { return Same(SeenMonitors(), layout); }, std::chrono::seconds(2));
+        RunToEnd("/bin/sh -c \"" + commands + "\"", 20000);
+        return WaitUntil([&] { return Same(SeenMonitors(), layout); }, std::chrono::seconds(5));
     });
 }
 
