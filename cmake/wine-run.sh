@@ -4,6 +4,12 @@
 #   wine-run.sh STATE_DIR --stop     ends the Wine server and the virtual display started for STATE_DIR.
 #   wine-run.sh STATE_DIR --env      prints the environment (DISPLAY, WINEPREFIX, ...) as shell assignments.
 # STATE_DIR (inside the build tree) holds the Wine prefix, created once, and the virtual display's number.
+# TESSARO_SCREEN sets the virtual display's size. TESSARO_XINERAMA="WxH+X+Y ..." makes a display and prefix that can
+# be split into several monitors: Wine's X11 driver reads its monitors through Xinerama, which lists the display's
+# RandR monitors, and the display starts with these RandR monitors, the first the primary one. The tests split the
+# display anew (tests/e2e/monitor_layout.cpp). Wine 8 takes a new layout only while its primary monitor keeps its
+# size, and in a prefix made with a single monitor only once: after the first change to two monitors its reset of the
+# display settings fails (DISP_CHANGE_FAILED). So the prefix is made with two.
 # With DISPLAY unset, an Xvfb display is started and kept for later runs; the Wine server is kept running
 # (wineserver -p) so that every start after the first takes well under a second.
 set -euo pipefail
@@ -41,11 +47,21 @@ start_display() {
     local n
     for n in $(seq 91 140); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        setsid Xvfb ":$n" -screen 0 "${TESSARO_SCREEN:-1280x1024x24}" -nolisten tcp -ac >"$state/xvfb.log" 2>&1 </dev/null 9>&- &
+        setsid Xvfb ":$n" -screen 0 "${TESSARO_SCREEN:-1280x1024x24}" -nolisten tcp -ac ${TESSARO_XINERAMA:+-noreset} \
+            >"$state/xvfb.log" 2>&1 </dev/null 9>&- &
         echo $! >"$state/xvfb.pid"
         local i
         for i in $(seq 1 100); do
             if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                if [ -n "${TESSARO_XINERAMA:-}" ]; then
+                    local monitor i=0 w h
+                    for monitor in $TESSARO_XINERAMA; do
+                        w=${monitor%%x*} h=${monitor#*x} h=${h%%+*}
+                        DISPLAY=":$n" xrandr --setmonitor "Tessaro$i" "$w/$((w / 4))x$h/$((h / 4))+${monitor#*+}" \
+                            "$([ $i = 0 ] && echo screen || echo none)" >/dev/null
+                        i=$((i + 1))
+                    done
+                fi
                 echo ":$n" >"$state/display"
                 return 0
             fi
@@ -95,6 +111,9 @@ if [ ! -f "$WINEPREFIX/.tessaro-ready" ]; then
             'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
             "$wine_bin" reg add "$key" /v LogPixels /t REG_DWORD /d "$TESSARO_DPI" /f </dev/null >/dev/null 2>&1 9>&-
         done
+    fi
+    if [ -n "${TESSARO_XINERAMA:-}" ]; then
+        "$wine_bin" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&-
     fi
     "$wineserver_bin" -w 9>&-
     touch "$WINEPREFIX/.tessaro-ready"

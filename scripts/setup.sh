@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest libpng-dev libjpeg62-turbo-dev zlib1g-dev
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     libz-mingw-w64-dev dpkg-dev clang-format-14
-    wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils xdotool imagemagick xclip
+    wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xclip
     pandoc weasyprint poppler-utils fonts-dejavu-core
     nsis osslsigncode openssl zip unzip python3 python3-yaml
 )

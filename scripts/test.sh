@@ -13,7 +13,7 @@ stop_wine() {
     local state
     for state in "$root/build/windows/wine" "$root/build/windows/wine-e2e" "$root/build/windows/wine-plain-fonts" \
         "$root/build/windows/wine-dpi-120" "$root/build/windows/wine-dpi-144" "$root/build/windows/wine-dpi-192" \
-        "$root/build/windows/wine-e2e-dpi-144" "$root/build/windows/wine-release-zip" \
+        "$root/build/windows/wine-e2e-dpi-144" "$root/build/windows/wine-monitors" "$root/build/windows/wine-release-zip" \
         "$root/build/windows/wine-release-installer"; do
         cmake/wine-run.sh "$state" --stop >/dev/null 2>&1
     done

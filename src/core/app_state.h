@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "measure/probe_corner.h"
+#include "toolkit/tk_geometry.h"
 #include "windows/settings.h"
 
 struct NudgeRectangle {
@@ -20,9 +22,11 @@ struct AppState {
     std::string programFolder;
     HANDLE instanceMutex = nullptr;
 
-    // Screen, measured once at start-up.
+    // Screen: the box around all monitors, measured at start-up and again whenever monitors come, go or change.
     int32_t screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
     int32_t screenWidth = 0, screenHeight = 0;
+    // The monitors' rectangles on the desktop, the primary monitor first.
+    std::vector<TkRect> monitors;
 
     // Cursors and fonts (font numbers of the toolkit).
     HCURSOR CopyCursor = nullptr;

@@ -23,12 +23,12 @@ RulerHit RulerHitAt(int x, int y, int w, int h)
     return HitCaption;
 }
 
-void ConstrainSizing(TkRect& rect, int edge, int screenRight, int screenBottom)
+void ConstrainSizing(TkRect& rect, int edge, int limitRight, int limitBottom)
 {
-    if (rect.right > screenRight)
-        rect.right = screenRight;
-    if (rect.bottom > screenBottom)
-        rect.bottom = screenBottom;
+    if (rect.right > limitRight)
+        rect.right = limitRight;
+    if (rect.bottom > limitBottom)
+        rect.bottom = limitBottom;
     if (rect.Width() < MinRulerSize) {
         if (edge == EdgeLeft || edge == EdgeTopLeft || edge == EdgeBottomLeft)
             rect.left = rect.right - MinRulerSize;
@@ -43,23 +43,23 @@ void ConstrainSizing(TkRect& rect, int edge, int screenRight, int screenBottom)
     }
 }
 
-void ConstrainMoving(TkRect& rect, int screenRight, int screenBottom)
+void ConstrainMoving(TkRect& rect, const TkRect& limits)
 {
     const int width = rect.Width(), height = rect.Height();
-    if (rect.left <= 0) {
-        rect.left = 0;
-        rect.right = width;
-    }
-    if (rect.top < 0) {
-        rect.top = 0;
-        rect.bottom = height;
-    }
-    if (rect.right >= screenRight) {
-        rect.left = screenRight - width;
+    if (rect.left <= limits.left) {
+        rect.left = limits.left;
         rect.right = rect.left + width;
     }
-    if (rect.bottom >= screenBottom) {
-        rect.top = screenBottom - height;
+    if (rect.top < limits.top) {
+        rect.top = limits.top;
+        rect.bottom = rect.top + height;
+    }
+    if (rect.right >= limits.right) {
+        rect.left = limits.right - width;
+        rect.right = rect.left + width;
+    }
+    if (rect.bottom >= limits.bottom) {
+        rect.top = limits.bottom - height;
         rect.bottom = rect.top + height;
     }
 }

@@ -44,8 +44,9 @@ constexpr int MinRulerSize = 23;
 // so they win in a narrow ruler.
 RulerHit RulerHitAt(int x, int y, int w, int h);
 
-// Holds a rectangle proposed while sizing to the screen's right and bottom edges and to the least size; left and
-// top stay free.
-void ConstrainSizing(TkRect& rect, int edge, int screenRight, int screenBottom);
-// Holds a rectangle proposed while moving inside 0 .. screenRight and 0 .. screenBottom, keeping its size.
-void ConstrainMoving(TkRect& rect, int screenRight, int screenBottom);
+// Holds a rectangle proposed while sizing to a right and bottom edge (those of the monitors it stands on) and to the
+// least size; left and top stay free.
+void ConstrainSizing(TkRect& rect, int edge, int limitRight, int limitBottom);
+// Holds a rectangle proposed while moving inside the limits (the monitors it stands on), keeping its size: it stops
+// flush against each edge.
+void ConstrainMoving(TkRect& rect, const TkRect& limits);

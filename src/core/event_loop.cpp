@@ -8,6 +8,7 @@
 #include "core/object_ids.h"
 #include "core/program_texts.h"
 #include "core/ruler_drag.h"
+#include "core/screen_measure.h"
 #include "toolkit/tk_windows.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
@@ -81,6 +82,7 @@ bool HandleEvent(int code, int window, int control)
         if (window == MainWindow)
             ShowWindow(TkWindowHandle(RulerWindow), SW_SHOWNA);
         break;
+    case EventDisplayChange: FollowDisplayChange(); break;
     case EventCloseWindow:
         // A close request for the ruler window is ignored.
         if (window == MainWindow)

@@ -1,6 +1,7 @@
 #include "core/ruler_drag.h"
 
 #include "core/app_state.h"
+#include "core/desktop_geometry.h"
 #include "core/drag_zones.h"
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
@@ -86,10 +87,14 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // there (WM_WINDOWPOSCHANGED). A nudge's notification comes after its move and measures for it.
         auto* rect = reinterpret_cast<RECT*>(lParam);
         TkRect held = FromRect(*rect);
+        // Held to the monitors the ruler would stand on: it passes from one to the next, stops at an edge beyond
+        // which no monitor lies, and comes back out of a gap between monitors.
+        const TkRect screen{app.screenLeft, app.screenTop, app.screenRight, app.screenBottom};
+        const TkRect limits = DragLimits(held, app.monitors, screen);
         if (message == WM_SIZING)
-            ConstrainSizing(held, static_cast<int>(wParam), app.screenRight, app.screenBottom);
+            ConstrainSizing(held, static_cast<int>(wParam), limits.right, limits.bottom);
         else
-            ConstrainMoving(held, app.screenRight, app.screenBottom);
+            ConstrainMoving(held, limits);
         ToRect(held, *rect);
         if (app.nudgingRuler)
             MeasureRuler(message == WM_SIZING);

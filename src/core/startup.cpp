@@ -13,6 +13,7 @@
 #include "core/line_marker.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
+#include "core/screen_measure.h"
 #include "measure/ruler_scales.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_services.h"
@@ -55,26 +56,6 @@ bool AnotherInstanceRuns()
         ReleaseMutex(mutex);
         CloseHandle(mutex);
     }
-    return true;
-}
-
-bool MeasureScreen()
-{
-    if (TkExamineMonitors() == 0) {
-        TkMessageBox(ErrorTitle, NoDisplayText, MB_OK);
-        return false;
-    }
-    RECT box{};
-    HDC screen = GetDC(nullptr);
-    GetClipBox(screen, &box);
-    ReleaseDC(nullptr, screen);
-    AppState& app = App();
-    app.screenLeft = box.left;
-    app.screenTop = box.top;
-    app.screenRight = box.right;
-    app.screenBottom = box.bottom;
-    app.screenWidth = box.right - box.left;
-    app.screenHeight = box.bottom - box.top;
     return true;
 }
 
@@ -144,8 +125,10 @@ void StartUp()
     if (AnotherInstanceRuns())
         EndProgram();
     MarkLine();
-    if (!MeasureScreen())
+    if (!MeasureScreen()) {
+        TkMessageBox(ErrorTitle, NoDisplayText, MB_OK);
         EndProgram();
+    }
     MarkLine();
     LoadCursorsAndFonts();
     MarkLine();

@@ -10,13 +10,17 @@ namespace {
 
 constexpr int32_t OpaqueBlack = TkRGBA(0, 0, 0, 255);
 
-// Creates one scale picture and draws its ticks and numbers: transparent wherever there is no mark, so that the
-// ruler's own grey shows through. Returns the image number; the picture stays empty when drawing cannot begin.
-int DrawScale(ScaleSide side)
+// Creates one scale picture, under its number when it has one already, and draws its ticks and numbers: transparent
+// wherever there is no mark, so that the ruler's own grey shows through. Returns the image number; the picture stays
+// empty when drawing cannot begin.
+int DrawScale(ScaleSide side, int image)
 {
     const AppState& app = App();
     const ScalePlan plan = PlanScale(side, app.screenWidth, app.screenHeight);
-    const int image = static_cast<int>(TkCreateImage(-1, plan.width, plan.height, 32));
+    if (image == 0)
+        image = static_cast<int>(TkCreateImage(-1, plan.width, plan.height, 32));
+    else
+        TkCreateImage(image, plan.width, plan.height, 32);
     if (!TkStartDrawing(TkImageOutput(image)))
         return image;
     TkDrawingMode(TkModeAlphaChannel);
@@ -44,8 +48,8 @@ int DrawScale(ScaleSide side)
 void DrawRulerScales()
 {
     AppState& app = App();
-    app.TopScaleBitmap = DrawScale(ScaleSide::Top);
-    app.BottomScaleBitmap = DrawScale(ScaleSide::Bottom);
-    app.LeftScaleBitmap = DrawScale(ScaleSide::Left);
-    app.RightScaleBitmap = DrawScale(ScaleSide::Right);
+    app.TopScaleBitmap = DrawScale(ScaleSide::Top, app.TopScaleBitmap);
+    app.BottomScaleBitmap = DrawScale(ScaleSide::Bottom, app.BottomScaleBitmap);
+    app.LeftScaleBitmap = DrawScale(ScaleSide::Left, app.LeftScaleBitmap);
+    app.RightScaleBitmap = DrawScale(ScaleSide::Right, app.RightScaleBitmap);
 }

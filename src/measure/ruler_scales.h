@@ -1,4 +1,6 @@
 #pragma once
 
-// Draws the four scale pictures of the ruler, once, for the whole screen measured at start-up.
+// Draws the four scale pictures of the ruler for the whole screen: at start-up, and again under the same image
+// numbers when the screen has changed its size. The old pictures' handles are freed: the ruler's scale controls
+// must be given the new ones at once (ShowRulerScales).
 void DrawRulerScales();

@@ -355,6 +355,20 @@ void TkResizeControl(int control, int x, int y, int width, int height)
     MoveWindow(handle, x, y, width, height, TRUE);
 }
 
+int TkControlTextWidth(int control, std::string_view text)
+{
+    HWND handle = HandleOf(control);
+    if (!handle)
+        return 0;
+    HDC dc = GetDC(handle);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(handle, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(handle, dc);
+    return extent.cx;
+}
+
 void TkHideControl(int control, int hidden)
 {
     if (HWND handle = HandleOf(control))

@@ -9,8 +9,11 @@ int TakeEvent()
     TkShared& shared = TkSharedState();
     const TkEvent event = shared.events.front();
     shared.events.pop_front();
-    shared.lastWindow = event.window;
-    shared.lastObject = event.object;
+    // An event of no window keeps the last window's, as a raw message does.
+    if (event.window >= 0) {
+        shared.lastWindow = event.window;
+        shared.lastObject = event.object;
+    }
     shared.lastType = event.type;
     return event.code;
 }
@@ -33,6 +36,14 @@ void TkQueueEvent(int code, int window, int object, int type)
     shared.events.push_back({code, window, object, type});
     if (!shared.wakePosted && shared.messageWindow)
         shared.wakePosted = PostMessageA(shared.messageWindow, TkWakeMessage, 0, 0) != 0;
+}
+
+bool TkEventQueued(int code)
+{
+    for (const TkEvent& event : TkSharedState().events)
+        if (event.code == code)
+            return true;
+    return false;
 }
 
 void TkClearEvents()

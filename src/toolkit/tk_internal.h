@@ -141,6 +141,8 @@ const char* TkContainerClassName();
 
 // --- Events (tk_events.cpp) --------------------------------------------------------------------------------------
 void TkQueueEvent(int code, int window, int object, int type);
+// Whether an event with this code waits in the queue.
+bool TkEventQueued(int code);
 void TkClearEvents();
 
 // --- Shortcuts (tk_shortcuts.cpp) --------------------------------------------------------------------------------

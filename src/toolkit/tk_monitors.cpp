@@ -9,6 +9,37 @@ namespace {
 
 std::vector<TkMonitor> gMonitors;
 
+// The desktop's rectangle of the device's monitor. A device's mode gives it too, but under Wine only for the primary
+// device: there the others report a mode of 0 x 0 at (0, 0) while their monitors stand elsewhere.
+bool ReadMonitorRect(const char* deviceName, TkMonitor& monitor)
+{
+    struct Search {
+        const char* deviceName;
+        RECT rect;
+        bool found;
+    } search{deviceName, {}, false};
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR handle, HDC, LPRECT, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            MONITORINFOEXA info{};
+            info.cbSize = sizeof(info);
+            if (!GetMonitorInfoA(handle, &info) || lstrcmpiA(info.szDevice, s->deviceName) != 0)
+                return TRUE;
+            s->rect = info.rcMonitor;
+            s->found = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found || search.rect.right <= search.rect.left || search.rect.bottom <= search.rect.top)
+        return false;
+    monitor.left = search.rect.left;
+    monitor.top = search.rect.top;
+    monitor.width = search.rect.right - search.rect.left;
+    monitor.height = search.rect.bottom - search.rect.top;
+    return true;
+}
+
 bool ReadMode(const char* deviceName, TkMonitor& monitor)
 {
     DEVMODEA mode{};
@@ -42,6 +73,7 @@ int TkExamineMonitors()
         monitor.deviceName = device.DeviceName;
         if (!ReadMode(device.DeviceName, monitor))
             continue;
+        ReadMonitorRect(device.DeviceName, monitor);
         if (device.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE)
             gMonitors.insert(gMonitors.begin(), monitor);
         else

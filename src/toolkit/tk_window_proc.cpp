@@ -98,6 +98,12 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
     if (window < 0)
         return DefWindowProcA(handle, message, wParam, lParam);
 
+    // Monitors came, went or changed their scale. Every top-level window is told; one event is enough. It is queued
+    // before the window's callback, which may lay the window out for a new scale itself.
+    if ((message == WM_DISPLAYCHANGE || message == WM_DPICHANGED) && record->handle == handle &&
+        !TkEventQueued(EventDisplayChange))
+        TkQueueEvent(EventDisplayChange, -1, 0, 0);
+
     if (record->callback) {
         const LRESULT result = record->callback(handle, message, wParam, lParam);
         if (result != CallbackDefault)

@@ -61,6 +61,10 @@ constexpr int EventCloseWindow = 0x333C;
 constexpr int EventActivateWindow = 0x3330;
 constexpr int EventMoveWindow = 0x3336;
 constexpr int EventSizeWindow = 0x3337;
+// Monitors came, went or changed their size or scale (WM_DISPLAYCHANGE, WM_DPICHANGED). One event stands for every
+// top-level window that was told; it belongs to no window and, like a raw message, leaves TkEventWindow and
+// TkEventControl as they were.
+constexpr int EventDisplayChange = 0x3340;
 
 // --- Start and end ---------------------------------------------------------------------------------------------------
 void TkStartup();
@@ -134,6 +138,8 @@ void TkSetControlColor(int control, int which, int32_t colour);
 void TkSetControlFont(int control, intptr_t font);
 void TkSetToolTip(int control, std::string_view text);
 void TkResizeControl(int control, int x, int y, int width, int height);
+// The width in pixels of a text in the control's font; 0 for a number that names no control.
+int TkControlTextWidth(int control, std::string_view text);
 void TkHideControl(int control, int hidden);
 void TkDisableControl(int control, int disabled);
 // Where sibling controls overlap: the control no longer paints over its siblings, and it goes above them all.

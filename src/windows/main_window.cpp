@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "core/app_state.h"
 #include "core/embedded_images.h"
 #include "core/object_ids.h"
@@ -140,12 +143,14 @@ const ToolTipSpec toolTips[] = {
     {TaskField, CopyTip},
 };
 
+// The ranges of the ruler's place and size: the box around all monitors, its right edge shown inclusively. On one
+// monitor the place starts at 0 and the size ends at the screen's right edge.
 std::string RangeText(int control)
 {
     const AppState& app = App();
     if (control == PositionRangeLabel)
-        return "Linealposition 0 - " + TkIntToText(app.screenRight - 1);
-    return "Linealgrösse 1 - " + TkIntToText(app.screenRight);
+        return "Linealposition " + TkIntToText(app.screenLeft) + " - " + TkIntToText(app.screenRight - 1);
+    return "Linealgrösse 1 - " + TkIntToText(app.screenWidth);
 }
 
 // The control's box at the resolution. The magnifier keeps every screen pixel an equal square block, so its frame
@@ -210,6 +215,9 @@ void CreateMenu(HWND window)
     TkMenuItem(MenuAbout, MenuAboutText);
 }
 
+// Between the two range labels, at 96 dpi, when the position range needs more than its box.
+constexpr int RangeGap = 6;
+
 void SetBackground(HWND window)
 {
     const AppState& app = App();
@@ -257,6 +265,7 @@ void BuildMainWindow()
     SetBackground(window);
     for (const ControlSpec& c : panelControls)
         CreateControl(c, dpi);
+    ShowScreenRanges();
 
     if (settings.ShowTooltips != 0)
         for (const ToolTipSpec& t : toolTips)
@@ -282,12 +291,38 @@ void RescaleMainWindow(int dpi, int x, int y)
         if (newPictures && PanelPicture(c))
             TkSetControlState(c.id, reinterpret_cast<intptr_t>(PanelPicture(c)));
     }
+    ShowScreenRanges();
     // The magnifier's picture now has the new block size: with a corner chosen it shows that corner again.
     for (int option : {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption})
         if (TkGetControlState(option)) {
             MoveRulerStep(RulerWindow, SideLeft, 0);
             break;
         }
+}
+
+void ShowScreenRanges()
+{
+    if (!TkWindowExists(MainWindow))
+        return;
+    const int dpi = TkWindowDpi(MainWindow);
+    const std::string position = RangeText(PositionRangeLabel), size = RangeText(SizeRangeLabel);
+    TkRect positionBox{}, sizeBox{};
+    for (const ControlSpec& c : panelControls) {
+        if (c.id == PositionRangeLabel)
+            positionBox = PanelBox(c, dpi);
+        else if (c.id == SizeRangeLabel)
+            sizeBox = PanelBox(c, dpi);
+    }
+    // A static control breaks a text too long for its box onto a second line, which its height cuts off: a monitor
+    // left of the primary one lengthens the position range past its box, which then grows to the right and pushes
+    // the size label along.
+    const int positionWidth = std::max(positionBox.Width(), TkControlTextWidth(PositionRangeLabel, position));
+    const int sizeX = std::max(sizeBox.left, positionBox.left + positionWidth + TkScaleLength(RangeGap, dpi));
+    const int sizeWidth = std::max(sizeBox.Width(), TkControlTextWidth(SizeRangeLabel, size));
+    TkResizeControl(PositionRangeLabel, positionBox.left, positionBox.top, positionWidth, positionBox.Height());
+    TkResizeControl(SizeRangeLabel, sizeX, sizeBox.top, sizeWidth, sizeBox.Height());
+    TkSetControlText(PositionRangeLabel, position);
+    TkSetControlText(SizeRangeLabel, size);
 }
 
 void MainWindowFrame(int& outerWidth, int& titleHeight)

@@ -7,6 +7,8 @@ void BuildMainWindow();
 // Lays the main window out for another resolution with its frame at (x, y), keeping what its controls show; a chosen
 // corner is measured again for the magnifier's new size.
 void RescaleMainWindow(int dpi, int x, int y);
+// Writes the ranges of the ruler's place and size for the screen as measured last.
+void ShowScreenRanges();
 // Writes the ruler's live place and size into the edge and size fields; right and bottom are shown inclusively.
 void ShowRulerGeometry();
 // The main window's outer width and the height of its frame above the client area (the title bar), for the

@@ -19,6 +19,17 @@ constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible;
 // The labels and the centre symbol, in the order they are hidden and shown.
 constexpr int sizeDependentControls[] = {RulerCentreImage, RulerOriginLabel, RulerWidthLabel, RulerHeightLabel};
 
+// The four scale controls and their pictures.
+const struct {
+    int control;
+    int AppState::*image;
+} scaleControls[] = {
+    {TopScaleImage, &AppState::TopScaleBitmap},
+    {BottomScaleImage, &AppState::BottomScaleBitmap},
+    {LeftScaleImage, &AppState::LeftScaleBitmap},
+    {RightScaleImage, &AppState::RightScaleBitmap},
+};
+
 void ShowSizeDependentControls(bool shown)
 {
     for (int control : sizeDependentControls)
@@ -58,18 +69,12 @@ void BuildRulerWindow()
     TkImageControl(RulerCentreImage, layout.centreImage.x, layout.centreImage.y, app.rulerCentreWidth,
                    app.rulerCentreHeight, TkImageHandle(app.RulerCentreBitmap));
     TkDisableControl(RulerCentreImage, 1);
-    const struct {
-        int control;
-        int image;
-        int x, y;
-    } scales[] = {
-        {TopScaleImage, app.TopScaleBitmap, 0, 0},
-        {BottomScaleImage, app.BottomScaleBitmap, 0, layout.bottomScaleY},
-        {LeftScaleImage, app.LeftScaleBitmap, 0, 0},
-        {RightScaleImage, app.RightScaleBitmap, layout.rightScaleX, 0},
-    };
-    for (const auto& s : scales) {
-        TkImageControl(s.control, s.x, s.y, TkImageWidth(s.image), TkImageHeight(s.image), TkImageHandle(s.image));
+    for (const auto& s : scaleControls) {
+        const int image = app.*s.image;
+        // The bottom and right scales stand at the ruler's far edges.
+        const int x = s.control == RightScaleImage ? layout.rightScaleX : 0;
+        const int y = s.control == BottomScaleImage ? layout.bottomScaleY : 0;
+        TkImageControl(s.control, x, y, TkImageWidth(image), TkImageHeight(image), TkImageHandle(image));
         // The picture is transparent between its marks: the control's own background there is the ruler's grey.
         TkSetControlColor(s.control, TkBackColour, RulerGrey);
         TkDisableControl(s.control, 1);
@@ -107,4 +112,15 @@ void LayoutRuler()
     TkResizeControl(RulerHeightLabel, TkKeep, layout.heightLabelY, TkKeep, TkKeep);
     TkSetControlText(RulerHeightLabel, TkIntToText(h));
     ShowSizeDependentControls(layout.labelsShown);
+}
+
+void ShowRulerScales()
+{
+    const AppState& app = App();
+    for (const auto& s : scaleControls) {
+        const int image = app.*s.image;
+        TkSetControlState(s.control, reinterpret_cast<intptr_t>(TkImageHandle(image)));
+        TkResizeControl(s.control, TkKeep, TkKeep, TkImageWidth(image), TkImageHeight(image));
+    }
+    LayoutRuler();
 }

@@ -12,3 +12,5 @@ constexpr int RulerAlpha = 192;
 void BuildRulerWindow();
 // Places the size-dependent controls for the ruler's current size.
 void LayoutRuler();
+// Hands the scale controls their pictures after the pictures were drawn again, and lays the ruler out.
+void ShowRulerScales();

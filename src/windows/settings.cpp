@@ -1,7 +1,5 @@
 #include "windows/settings.h"
 
-#include <vector>
-
 #include "core/app_state.h"
 #include "toolkit/tk_services.h"
 #include "windows/main_window.h"
@@ -30,12 +28,7 @@ void LoadSettings()
 void RepairSettings()
 {
     const AppState& app = App();
-    std::vector<TkRect> monitors;
-    for (int i = 0; i < TkMonitorCount(); ++i) {
-        const TkMonitor* m = TkMonitorAt(i);
-        monitors.push_back({m->left, m->top, m->left + m->width, m->top + m->height});
-    }
-    PlaceLimits limits{monitors, app.screenWidth, app.screenHeight};
+    PlaceLimits limits{app.monitors, app.screenWidth, app.screenHeight};
     MainWindowFrame(limits.mainWidth, limits.mainTitleHeight);
     RepairPlaces(App().settings, limits);
 }

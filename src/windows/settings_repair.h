@@ -7,10 +7,6 @@
 #include "toolkit/tk_geometry.h"
 #include "windows/settings.h"
 
-// A window needs this many pixels of its grab-able part in each direction on one monitor (fewer when the part
-// itself is smaller) for the user to take hold of it.
-constexpr int GrabPixels = 8;
-
 struct PlaceLimits {
     std::span<const TkRect> monitors;
     int screenWidth = 0, screenHeight = 0; // the ruler's largest size

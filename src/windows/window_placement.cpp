@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "core/app_state.h"
+#include "core/desktop_geometry.h"
 #include "core/line_marker.h"
 #include "core/object_ids.h"
 #include "core/ruler_drag.h"
@@ -64,6 +67,22 @@ void PlaceNudged(int window, int x, int y, int width, int height, UINT message, 
     rect.bottom = rect.top + TkWindowHeight(window);
     SendMessageA(TkWindowHandle(window), message, static_cast<WPARAM>(side), reinterpret_cast<LPARAM>(&rect));
     app.nudgingRuler = false;
+}
+
+// The part the user takes a window by: its title bar, or the whole of a window without one (the ruler).
+GrabPart GrabPartOf(int window)
+{
+    HWND handle = TkWindowHandle(window);
+    RECT frame{};
+    GetWindowRect(handle, &frame);
+    GrabPart part{frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(handle, GWL_STYLE));
+    if ((style & WS_CAPTION) == WS_CAPTION) {
+        RECT border{};
+        AdjustWindowRectEx(&border, style, FALSE, static_cast<DWORD>(GetWindowLongA(handle, GWL_EXSTYLE)));
+        part.height = -border.top;
+    }
+    return part;
 }
 
 } // namespace
@@ -161,4 +180,18 @@ void RebuildWindows()
     CloseRulerWindow();
     CloseMainWindow();
     BuildWindows();
+}
+
+void BringWindowsOntoMonitors()
+{
+    const AppState& app = App();
+    for (int window : {RulerWindow, MainWindow, ShortGuideWindow}) {
+        // A minimised window stands where the system parks it; it comes back at its own place when restored.
+        if (!TkWindowExists(window) || TkGetWindowState(window) == TkStateMinimised)
+            continue;
+        const GrabPart part = GrabPartOf(window);
+        const TkPoint place = PlaceToTake(part, app.monitors);
+        if (place.x != part.x || place.y != part.y)
+            TkResizeWindow(window, place.x, place.y, TkKeep, TkKeep);
+    }
 }

@@ -20,3 +20,6 @@ void CloseRulerWindow();
 void BuildWindows();
 // Closes and builds all windows again, e.g. after tooltips were switched.
 void RebuildWindows();
+// Moves each window that can no longer be taken hold of on any monitor (the ruler as a whole, the others by their
+// title bars) the shortest way onto the nearest monitor.
+void BringWindowsOntoMonitors();

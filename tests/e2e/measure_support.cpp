@@ -232,7 +232,9 @@ void MoveMouseTo(int x, int y)
     // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
     // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
     // refuse to follow an injected move, and the two would part.
-    Xdotool("mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+    // The X screen's origin is the top-left corner of the box around all monitors.
+    Xdotool("mousemove --sync " + std::to_string(x - GetSystemMetrics(SM_XVIRTUALSCREEN)) + " " +
+            std::to_string(y - GetSystemMetrics(SM_YVIRTUALSCREEN)));
     if (gDragging)
         WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
     else

@@ -8,6 +8,7 @@
 
 #include "core/object_ids.h"
 #include "measure_support.h"
+#include "monitor_layout.h"
 
 namespace {
 
@@ -42,9 +43,11 @@ struct DragCase {
     const ColourSpot* spot = nullptr;
     // Off: "show window contents while dragging" is switched off, and the system moves the ruler only at the end.
     bool contentsShown = true;
+    // Several monitors, on the display of the several-monitor prefix; none: the one 1280 x 1024 screen.
+    const MonitorLayout* monitors = nullptr;
 };
 
-// The screen these cases are written for: the tests skip on another.
+// The one screen of the cases without monitors of their own: the tests skip on another.
 constexpr int ScreenW = 1280, ScreenH = 1024;
 
 // Switches "show window contents while dragging" for the programs started while it lives, as the user's setting.
@@ -72,6 +75,14 @@ class RulerDragTest : public testing::TestWithParam<DragCase> {
 protected:
     void SetUp() override
     {
+        if (const MonitorLayout* monitors = GetParam().monitors) {
+            if (!CanSplitDisplay())
+                GTEST_SKIP()
+                    << "several monitors need the display of the several-monitor prefix (ctest -R e2e.Monitors)";
+            ASSERT_TRUE(UseMonitors(*monitors))
+                << "the display was not split as asked; Wine sees " << DescribeMonitors();
+            return;
+        }
         if (ScreenWidth() != ScreenW || ScreenHeight() != ScreenH)
             GTEST_SKIP() << "the cases are laid out for a 1280 x 1024 screen, this one is " << ScreenWidth() << " x "
                          << ScreenHeight();
@@ -259,5 +270,43 @@ const DragCase sizeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Size, RulerDragTest, testing::ValuesIn(sizeCases), CaseName);
+
+// Several monitors: the ruler passes from the primary monitor onto the others, stops flush at the outer edges of the
+// box around them, at the bottom of a shorter monitor and at the edge of a monitor beside which no other one lies; on
+// a monitor left of the primary one its place is negative.
+const DragCase monitorCases[] = {
+    {.name = "ReachesTheMonitorOnTheRight",
+     .start = {1500, 300, 300, 150},
+     .press = {150, 75},
+     .steps = {{300, 0, {1800, 300, 300, 150}}, {700, 0, {2200, 300, 300, 150}}},
+     .monitors = &ShorterMonitorRight},
+    {.name = "StopsFlushAtTheOuterRightEdge",
+     .start = {2700, 300, 300, 150},
+     .press = {150, 75},
+     .steps = {{100, 0, {2800, 300, 300, 150}}, {300, 0, {2900, 300, 300, 150}}},
+     .monitors = &ShorterMonitorRight},
+    {.name = "StopsAtTheShorterMonitorsBottom",
+     .start = {2200, 400, 300, 150},
+     .press = {150, 75},
+     .steps = {{0, 100, {2200, 500, 300, 150}}, {0, 300, {2200, 570, 300, 150}}},
+     .monitors = &ShorterMonitorRight},
+    {.name = "SizingStopsAtTheShorterMonitorsBottom",
+     .start = {2200, 400, 300, 150},
+     .press = {150, 136},
+     .steps = {{0, 100, {2200, 400, 300, 250}}, {0, 300, {2200, 400, 300, 320}}},
+     .monitors = &ShorterMonitorRight},
+    {.name = "ReachesTheMonitorOnTheLeft",
+     .start = {100, 300, 300, 150},
+     .press = {150, 75},
+     .steps = {{-300, 0, {-200, 300, 300, 150}}, {-800, 0, {-700, 300, 300, 150}}},
+     .monitors = &MonitorLeft},
+    {.name = "StopsFlushAtTheLeftMonitorsLeftEdge",
+     .start = {-1100, 300, 300, 150},
+     .press = {150, 75},
+     .steps = {{-100, 0, {-1200, 300, 300, 150}}, {-300, 0, {-1280, 300, 300, 150}}},
+     .monitors = &MonitorLeft},
+};
+
+INSTANTIATE_TEST_SUITE_P(Monitors, RulerDragTest, testing::ValuesIn(monitorCases), CaseName);
 
 } // namespace

@@ -24,12 +24,14 @@ INPUT MouseInput(DWORD flags, POINT point)
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     if (flags & MOUSEEVENTF_ABSOLUTE) {
-        // Absolute coordinates run from 0 to 65535 across the screen; the smallest value that lands on the pixel. (Wine
-        // may answer 0 for the screen's size for a moment; the move then misses instead of ending the tests.)
-        const long long width = std::max(1, GetSystemMetrics(SM_CXSCREEN));
-        const long long height = std::max(1, GetSystemMetrics(SM_CYSCREEN));
-        input.mi.dx = static_cast<LONG>((point.x * 65536LL + width - 1) / width);
-        input.mi.dy = static_cast<LONG>((point.y * 65536LL + height - 1) / height);
+        // Absolute coordinates run from 0 to 65535 across all monitors; the smallest value that lands on the pixel.
+        // (Wine may answer 0 for the screen's size for a moment; the move then misses instead of ending the tests.)
+        input.mi.dwFlags |= MOUSEEVENTF_VIRTUALDESK;
+        const long long left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        const long long width = std::max(1, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        const long long height = std::max(1, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        input.mi.dx = static_cast<LONG>(((point.x - left) * 65536LL + width - 1) / width);
+        input.mi.dy = static_cast<LONG>(((point.y - top) * 65536LL + height - 1) / height);
     }
     return input;
 }

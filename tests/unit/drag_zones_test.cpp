@@ -78,7 +78,7 @@ TEST(RulerDrag, MovingStopsFlushAtTheEdgesAndKeepsTheSize)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TkRect rect = c.proposed;
-        ConstrainMoving(rect, right, bottom);
+        ConstrainMoving(rect, {0, 0, right, bottom});
         EXPECT_EQ(rect, c.held) << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
     }
 }

@@ -8,6 +8,8 @@
 #include "measure/window_at_point.h"
 #include "program_windows.h"
 #include "toolkit/tk_windows.h"
+#include "window_search.h"
+#include "windows/main_window.h"
 #include "windows/ruler_window.h"
 
 namespace {
@@ -53,6 +55,53 @@ TEST_F(RulerWindowTest, PeepholeShowsAboveTheScalesAtEveryCorner)
         EXPECT_EQ(RulerPixel(c.x, c.y), static_cast<COLORREF>(KeyColour));
         // The neighbour inside the ruler is scale or ruler grey, never the key colour.
         EXPECT_NE(RulerPixel(c.x == 0 ? 1 : c.x - 1, c.y), static_cast<COLORREF>(KeyColour));
+    }
+}
+
+// A static control breaks a text too long for its box onto a second line, which the box's height cuts off: the range
+// labels must hold their whole texts on one line, side by side inside the window, with monitors left of the primary
+// one too. On one monitor they keep the boxes of the layout.
+TEST_F(RulerWindowTest, RangeLabelsHoldTheirWholeTextsOnOneLine)
+{
+    struct Case {
+        int left, right;
+        const char* position;
+        const char* size;
+    } cases[] = {
+        {0, 1920, "Linealposition 0 - 1919", "Linealgr\xF6sse 1 - 1920"},
+        {-1280, 1920, "Linealposition -1280 - 1919", "Linealgr\xF6sse 1 - 3200"},
+        {-3840, 7680, "Linealposition -3840 - 7679", "Linealgr\xF6sse 1 - 11520"},
+    };
+    AppState& app = App();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.position);
+        app.screenLeft = c.left;
+        app.screenRight = c.right;
+        app.screenWidth = c.right - c.left;
+        ShowScreenRanges();
+        EXPECT_EQ(TkGetControlText(PositionRangeLabel), c.position);
+        EXPECT_EQ(TkGetControlText(SizeRangeLabel), c.size);
+        RECT boxes[2];
+        for (int i = 0; i < 2; ++i) {
+            const int label = i == 0 ? PositionRangeLabel : SizeRangeLabel;
+            HWND handle = TkControlHandle(label);
+            boxes[i] = RectInParent(handle);
+            HDC dc = GetDC(handle);
+            const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(handle, WM_GETFONT, 0, 0)));
+            RECT text{0, 0, boxes[i].right - boxes[i].left, 0};
+            const std::string shown = TkGetControlText(label);
+            DrawTextA(dc, shown.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            TEXTMETRICA metrics{};
+            GetTextMetricsA(dc, &metrics);
+            SelectObject(dc, old);
+            ReleaseDC(handle, dc);
+            EXPECT_EQ(text.bottom, metrics.tmHeight) << shown << " takes more than one line in its box";
+        }
+        EXPECT_LE(boxes[0].right, boxes[1].left);
+        EXPECT_LE(boxes[1].left + TkControlTextWidth(SizeRangeLabel, c.size), TkWindowWidth(MainWindow));
+        const RECT layout[2] = {{5, 4, 130, 19}, {140, 4, 265, 19}};
+        for (int i = 0; i < 2 && c.left == 0; ++i)
+            EXPECT_TRUE(EqualRect(&boxes[i], &layout[i])) << boxes[i].left << "," << boxes[i].right;
     }
 }
 

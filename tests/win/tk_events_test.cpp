@@ -117,6 +117,29 @@ TEST_F(Events, RawMessageKeepsWindowAndControlOfTheLastToolkitEvent)
     EXPECT_EQ(press.type, -1);
 }
 
+// Every top-level window is told of a display change, the moved one of a change of scale too: the program must hear
+// of it once, and a press after it must still find the window and control of the last toolkit event (a press on the
+// ruler starts a drag only when that event was the ruler's).
+TEST_F(Events, DisplayChangeToEveryWindowArrivesOnceAndKeepsTheLastEventsWindow)
+{
+    HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", TkTitleBar | TkInvisible);
+    HWND button = TkButton(FirstButton, 10, 10, 60, 24, "+");
+    HWND ruler = TkOpenWindow(RulerWindow, 450, 100, 200, 100, "Lineal", TkBorderless | TkInvisible);
+    DrainPosted();
+
+    SendMessageA(button, BM_CLICK, 0, 0);
+    for (HWND window : {main, ruler})
+        SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    RECT suggested{450, 100, 650, 200};
+    SendMessageA(ruler, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    PostMessageA(ruler, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    const Seen seen = DrainPosted();
+    EXPECT_EQ(CountCode(seen, EventDisplayChange), 1) << Describe(seen);
+    const SeenEvent& press = Find(seen, WM_LBUTTONDOWN, IndexOf(seen, EventDisplayChange));
+    EXPECT_EQ(press.window, MainWindow);
+    EXPECT_EQ(press.control, FirstButton);
+}
+
 TEST_F(Events, PressThatActivatesAWindowFindsThatWindowAsEventWindow)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
