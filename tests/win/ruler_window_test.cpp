@@ -7,6 +7,7 @@
 #include "measure/corner_probe.h"
 #include "measure/window_at_point.h"
 #include "program_windows.h"
+#include "toolkit/tk_scale.h"
 #include "toolkit/tk_windows.h"
 #include "window_search.h"
 #include "windows/main_window.h"
@@ -99,9 +100,12 @@ TEST_F(RulerWindowTest, RangeLabelsHoldTheirWholeTextsOnOneLine)
         }
         EXPECT_LE(boxes[0].right, boxes[1].left);
         EXPECT_LE(boxes[1].left + TkControlTextWidth(SizeRangeLabel, c.size), TkWindowWidth(MainWindow));
-        const RECT layout[2] = {{5, 4, 130, 19}, {140, 4, 265, 19}};
-        for (int i = 0; i < 2 && c.left == 0; ++i)
-            EXPECT_TRUE(EqualRect(&boxes[i], &layout[i])) << boxes[i].left << "," << boxes[i].right;
+        const int dpi = TkWindowDpi(MainWindow);
+        const TkRect layout[2] = {TkScaleBox(5, 4, 125, 15, dpi), TkScaleBox(140, 4, 125, 15, dpi)};
+        for (int i = 0; i < 2 && c.left == 0; ++i) {
+            const RECT expected{layout[i].left, layout[i].top, layout[i].right, layout[i].bottom};
+            EXPECT_TRUE(EqualRect(&boxes[i], &expected)) << boxes[i].left << "," << boxes[i].right;
+        }
     }
 }
 
