@@ -80,7 +80,7 @@ const ControlSpec panelControls[] = {
     {RgbCaption, Kind::Text, 20, 270, 75, 15, "RGB:", 0, LowerPanelGrey, -1, nullptr},
     {RgbValueField, Kind::Text, 20, 285, 75, 15, "", Click, LowerPanelGrey, -1, nullptr},
     {HslCaption, Kind::Text, 20, 303, 75, 15, "HSL:", 0, LowerPanelGrey, -1, nullptr},
-    {HslValueField, Kind::Text, 20, 317, 75, 15, "", Click, LowerPanelGrey, -1, nullptr},
+    {HslValueField, Kind::Text, 20, 317, 80, 15, "", Click, LowerPanelGrey, -1, nullptr},
     {HtmlCaption, Kind::Text, 175, 270, 75, 15, "HTML:", 0, LowerPanelGrey, -1, nullptr},
     {HtmlValueField, Kind::Text, 175, 285, 72, 17, "", Click, LowerPanelGrey, -1, nullptr},
     {DecCaption, Kind::Text, 175, 303, 75, 15, "DEC:", 0, LowerPanelGrey, -1, nullptr},

@@ -161,7 +161,6 @@ TEST_F(DisplayScaleTest, PanelAndGuideStandAtTheirTablePlacesTimesTheDisplayScal
 
 // Every text of the panel, with wide values in its fields, and of the guide's check box and button lies whole inside
 // its box in the control's own font: at every scale as at 96 dpi, the prefix's and 175 % (sent; no prefix of its own).
-// (The widest colour texts, such as "359°,100%,50%", are wider than their boxes already at 96 dpi.)
 TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
 {
     const std::string widest = TkIntToText(App().screenRight);
@@ -170,7 +169,7 @@ TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
           TopEdgeLeftField, TopEdgeRightField, BottomEdgeRightField, RulerHeightField, RulerWidthField})
         TkSetControlText(field, widest);
     TkSetControlText(RgbValueField, "255,255,255");
-    TkSetControlText(HslValueField, "209\xB0,50%,40%");
+    TkSetControlText(HslValueField, "359\xB0,100%,50%");
     TkSetControlText(HtmlValueField, "#FFFFFF");
     TkSetControlText(DecValueField, "16777215");
     TkSetControlText(ProcessIdField, "4294967295");
