@@ -49,7 +49,7 @@ struct AppState {
     int captureWidth = 0, captureHeight = 0;
     // Which of the drawn scales (TkPictureDpis) the panel's and the guide's pictures are in now; -1 before the
     // first window is built.
-    int panelBackgroundScale = -1, panelIconScale = -1, guidePictureScale = -1;
+    int panelBackgroundScale = -1, panelIconScale = -1, guidePictureDpi = -1;
 
     // The four scale pictures, drawn once for the whole screen.
     int TopScaleBitmap = 0, BottomScaleBitmap = 0, LeftScaleBitmap = 0, RightScaleBitmap = 0;

@@ -1,5 +1,7 @@
 #include "core/embedded_images.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include "core/app_state.h"
@@ -98,14 +100,19 @@ bool UsePanelPictures(int dpi)
     return replaced;
 }
 
-bool UseGuidePicture(int dpi)
+bool UseGuidePicture(int dpi, int width, int height)
 {
     AppState& app = App();
-    const int scale = TkPictureScaleAtMost(dpi);
-    if (scale == app.guidePictureScale)
+    if (dpi == app.guidePictureDpi && width == app.guideBitmapWidth && height == app.guideBitmapHeight)
         return false;
-    app.guidePictureScale = scale;
-    const bool replaced = ReplaceWithScaled(ResShortGuide, scale, app.GuideBitmap);
+    app.guidePictureDpi = dpi;
+    // The guide's picture is carried drawn for 96 dpi and for 200 %; at every scale between, the larger one is
+    // reduced to the box by averaging, which keeps its lines and letters sharp (and the program small).
+    const int scale = dpi <= 96 ? 0 : TkPictureScaleAtMost(192);
+    bool replaced = ReplaceWithScaled(ResShortGuide, scale, app.GuideBitmap);
+    if (replaced && scale != 0 && (TkImageWidth(app.GuideBitmap) > width || TkImageHeight(app.GuideBitmap) > height))
+        TkResizeImage(app.GuideBitmap, std::min(width, TkImageWidth(app.GuideBitmap)),
+                      std::min(height, TkImageHeight(app.GuideBitmap)), TkResizeAveraged);
     app.guideBitmapWidth = TkImageWidth(app.GuideBitmap);
     app.guideBitmapHeight = TkImageHeight(app.GuideBitmap);
     return replaced;
@@ -126,5 +133,6 @@ void LoadEmbeddedImages()
     app.MagnifierCapture = static_cast<int>(TkCreateImage(-1, app.magnifierWidth / 3, app.magnifierHeight / 3, 24));
     app.captureWidth = TkImageWidth(app.MagnifierCapture);
     app.captureHeight = TkImageHeight(app.MagnifierCapture);
-    app.panelBackgroundScale = app.panelIconScale = app.guidePictureScale = 0;
+    app.panelBackgroundScale = app.panelIconScale = 0;
+    app.guidePictureDpi = 0;
 }

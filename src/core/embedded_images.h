@@ -6,5 +6,5 @@ void LoadEmbeddedImages();
 // resolution into their image numbers, unless they are there already. True when a picture was replaced: the
 // controls showing it need the new handle.
 bool UsePanelPictures(int dpi);
-// The same for the guide's picture.
-bool UseGuidePicture(int dpi);
+// The same for the guide's picture, for a box of width x height at the resolution.
+bool UseGuidePicture(int dpi, int width, int height);

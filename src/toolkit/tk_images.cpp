@@ -269,7 +269,7 @@ intptr_t TkCopyImage(int source, int target)
     return Keep(target, copy);
 }
 
-int TkResizeImage(int image, int width, int height, int /*mode*/)
+int TkResizeImage(int image, int width, int height, int mode)
 {
     TkImageRecord* record = TkFindImage(image);
     if (record == nullptr || record->icon) {
@@ -289,7 +289,10 @@ int TkResizeImage(int image, int width, int height, int /*mode*/)
     if (!scaled) {
         return 0;
     }
-    TkPixelsResize(scaled->pixels, record->pixels);
+    if (mode == TkResizeAveraged)
+        TkPixelsReduce(scaled->pixels, record->pixels);
+    else
+        TkPixelsResize(scaled->pixels, record->pixels);
     scaled->sourceDepth = record->sourceDepth;
     FreeRecord(*record);
     *record = *scaled;

@@ -272,6 +272,69 @@ void TkPixelsResize(const TkPixels& target, const TkPixels& source)
     }
 }
 
+namespace {
+
+// The source pixels one target pixel of a reduction covers along one axis, with the part of each it covers, in
+// units of 1 / to of a source pixel (a target pixel covers `from` units in all).
+struct Coverage {
+    int first = 0;
+    std::vector<int> parts;
+};
+
+std::vector<Coverage> CoverageOf(int from, int to)
+{
+    std::vector<Coverage> spans(static_cast<size_t>(to));
+    for (int i = 0; i < to; ++i) {
+        // Target pixel i spans [i * from, (i + 1) * from) in units where a source pixel is `to` wide.
+        const int64_t start = int64_t{i} * from, end = start + from;
+        Coverage& c = spans[static_cast<size_t>(i)];
+        c.first = static_cast<int>(start / to);
+        for (int64_t s = c.first; s * to < end; ++s)
+            c.parts.push_back(static_cast<int>(std::min(end, (s + 1) * to) - std::max(start, s * to)));
+    }
+    return spans;
+}
+
+} // namespace
+
+void TkPixelsReduce(const TkPixels& target, const TkPixels& source)
+{
+    if (!TkPixelsUsable(target) || !TkPixelsUsable(source)) {
+        return;
+    }
+    if (target.width > source.width || target.height > source.height) {
+        TkPixelsResize(target, source);
+        return;
+    }
+    const std::vector<Coverage> columns = CoverageOf(source.width, target.width);
+    const std::vector<Coverage> rows = CoverageOf(source.height, target.height);
+    const int targetSize = BytesPerPixel(target), sourceSize = BytesPerPixel(source);
+    const int channels = std::min(targetSize, sourceSize);
+    const uint64_t area = uint64_t(source.width) * uint64_t(source.height);
+    for (int y = 0; y < target.height; ++y) {
+        const Coverage& row = rows[static_cast<size_t>(y)];
+        uint8_t* out = TkPixelRow(target, y);
+        for (int x = 0; x < target.width; ++x, out += targetSize) {
+            const Coverage& column = columns[static_cast<size_t>(x)];
+            uint64_t sums[4] = {};
+            for (size_t r = 0; r < row.parts.size(); ++r) {
+                const uint8_t* in = TkPixelRow(source, row.first + static_cast<int>(r)) +
+                                    static_cast<ptrdiff_t>(column.first) * sourceSize;
+                for (size_t c = 0; c < column.parts.size(); ++c, in += sourceSize) {
+                    const uint64_t weight = uint64_t(row.parts[r]) * uint64_t(column.parts[c]);
+                    for (int k = 0; k < channels; ++k)
+                        sums[k] += weight * in[k];
+                }
+            }
+            // The weights of one target pixel add up to the source area: the mean, rounded to nearest.
+            for (int k = 0; k < channels; ++k)
+                out[k] = static_cast<uint8_t>((sums[k] + area / 2) / area);
+            if (targetSize == 4 && sourceSize == 3)
+                out[3] = 255;
+        }
+    }
+}
+
 void TkPixelsPaintMask(const TkPixels& target, int x, int y, const TkPixels& mask, int32_t colour, int mode)
 {
     if (!TkPixelsUsable(target) || !TkPixelsUsable(mask)) {

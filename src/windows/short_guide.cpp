@@ -46,10 +46,22 @@ void CreateGuideControl(const GuideControl& c, int dpi)
     }
 }
 
+// The guide's picture made for its box at the resolution.
+bool UseGuidePictureFor(int dpi)
+{
+    for (const GuideControl& c : guideControls) {
+        if (c.kind == Kind::Picture) {
+            const TkRect b = TkScaleBox(c.x, c.y, c.w, c.h, dpi);
+            return UseGuidePicture(dpi, b.Width(), b.Height());
+        }
+    }
+    return false;
+}
+
 void RescaleShortGuide(int dpi, int x, int y)
 {
     TkRescaleWindow(ShortGuideWindow, dpi, x, y);
-    const bool newPicture = UseGuidePicture(dpi);
+    const bool newPicture = UseGuidePictureFor(dpi);
     for (const GuideControl& c : guideControls) {
         const TkRect b = TkScaleBox(c.x, c.y, c.w, c.h, dpi);
         if (c.kind == Kind::Picture && newPicture)
@@ -78,7 +90,7 @@ void OpenShortGuide()
     if (!TkOpenWindow(ShortGuideWindow, 10, 10, 700, 500, "Kurzanleitung - Tessaro", GuideWindowFlags))
         return;
     const int dpi = TkWindowDpi(ShortGuideWindow);
-    UseGuidePicture(dpi);
+    UseGuidePictureFor(dpi);
     for (const GuideControl& c : guideControls)
         CreateGuideControl(c, dpi);
     TkAddShortcut(ShortGuideWindow, VK_RETURN, CmdCloseGuide);

@@ -14,6 +14,8 @@ from release_files import dist_file, fail, project_version
 ALLOWED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll", "ole32.dll",
                 "msvcrt.dll", "comdlg32.dll", "comctl32.dll"}
 REQUIRED_FLAGS = {"DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"}
+# The program, pictures for every display scale included, stays within 1.5 MiB.
+MAX_PROGRAM_BYTES = 1536 * 1024
 
 
 def problems_of(path):
@@ -27,6 +29,8 @@ def problems_of(path):
     match = re.search(r"^DllCharacteristics\s+[0-9a-fA-F]+\n((?:\t{2,}\S+\n)*)", dump, re.MULTILINE)
     flags = set(match.group(1).split()) if match else set()
     problems += [f"lacks {flag}" for flag in sorted(REQUIRED_FLAGS - flags)]
+    if os.path.basename(path) == "Tessaro.exe" and os.path.getsize(path) > MAX_PROGRAM_BYTES:
+        problems.append(f"is {os.path.getsize(path)} bytes, more than {MAX_PROGRAM_BYTES}")
     return problems
 
 

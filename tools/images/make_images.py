@@ -548,6 +548,8 @@ def write_jpeg(canvas, lettering, work, name, path, quality):
 # picture stays near 11 KB all the same. The guide is only looked at; 95 keeps it sharp at a third of the size.
 BACKGROUND_QUALITY = 100
 GUIDE_QUALITY = 95
+# The 200 % guide, from which the program also reduces the guide for 125 to 175 %: its size counts in the program's.
+LARGE_GUIDE_QUALITY = 90
 
 
 # --- the main window as the short guide shows it -----------------------------------------------------------------
@@ -880,7 +882,9 @@ def main():
     for dpi in SCALE_DPIS:
         for name, canvas in draw_icons(dpi).items():
             write(os.path.join(out, scaled_name(name, dpi)), ico_rgba(canvas))
-        write(os.path.join(out, scaled_name("magnifier.bmp", dpi)), bmp_rgb24(draw_magnifier(dpi)))
+        # At 175 % the magnifier's blocks are 5 pixels as at 150 %: the program takes that picture for both.
+        if dpi != 168:
+            write(os.path.join(out, scaled_name("magnifier.bmp", dpi)), bmp_rgb24(draw_magnifier(dpi)))
 
     with tempfile.TemporaryDirectory(prefix="tessaro-images-") as work:
         for dpi in SCALE_DPIS:
@@ -890,13 +894,15 @@ def main():
         # drawn for 200 %, so that the picture is always a reduction.
         panels = {96: (draw_main_background(), icons, program_icon(work, root, 0)),
                   192: (draw_main_background(192), draw_icons(192), program_icon(work, root, 1))}
-        for dpi in SCALE_DPIS:
+        # The program reduces the 200 % guide for the scales between, so only these two are drawn.
+        for dpi in (96, 192):
             panel_dpi = 96 if dpi == 96 else 192
             window = scaled_main_window(*panels[panel_dpi], work, dpi, panel_dpi)
             ruler = letter_ruler(draw_ruler(hand, dpi), work, dpi)
             guide, lettering = draw_guide(window, ruler, work, dpi)
             name = scaled_name("short-guide.jpg", dpi)
-            write_jpeg(guide, lettering, work, name, os.path.join(out, name), GUIDE_QUALITY)
+            write_jpeg(guide, lettering, work, name, os.path.join(out, name),
+                       GUIDE_QUALITY if dpi == 96 else LARGE_GUIDE_QUALITY)
 
 
 if __name__ == "__main__":
