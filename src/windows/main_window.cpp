@@ -9,6 +9,7 @@
 #include "core/embedded_images.h"
 #include "core/object_ids.h"
 #include "core/program_texts.h"
+#include "measure/corner_probe.h"
 #include "measure/magnifier_view.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
@@ -293,11 +294,8 @@ void RescaleMainWindow(int dpi, int x, int y)
     }
     ShowScreenRanges();
     // The magnifier's picture now has the new block size: with a corner chosen it shows that corner again.
-    for (int option : {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption})
-        if (TkGetControlState(option)) {
-            MoveRulerStep(RulerWindow, SideLeft, 0);
-            break;
-        }
+    if (SelectedCorner() != ProbeCorner::None)
+        MoveRulerStep(RulerWindow, SideLeft, 0);
 }
 
 void ShowScreenRanges()

@@ -7,7 +7,7 @@ set -uo pipefail
 root=$1
 state=$2/wine-release-installer
 . "$root/tests/release/wine_helpers.sh"
-version=$(python3 -c "import sys; sys.path.insert(0, '$root/tests/release'); import release_files as r; print(r.project_version())")
+version=$(python3 "$root/tests/release/release_files.py")
 setup=$root/dist/Tessaro-$version-setup.exe
 [ -f "$setup" ] || { echo "FAILED: $setup is missing; make the download with: bash scripts/release.sh"; exit 1; }
 

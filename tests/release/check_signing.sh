@@ -29,7 +29,7 @@ cat >"$work/sign-and-verify.sh" <<EOS
 bash "$root/tools/release/sign.sh" "\$1" 2>/dev/null &&
     osslsigncode verify -CAfile "$work/cert.pem" -in "\$1" >/dev/null 2>&1 && echo signed >>"$work/signed.txt"
 EOS
-version=$(python3 -c "import sys; sys.path.insert(0, '$root/tests/release'); import release_files as r; print(r.project_version())")
+version=$(python3 "$root/tests/release/release_files.py")
 check makensis -V1 -INPUTCHARSET UTF8 -DVERSION="$version" -DFILES="$root/build/release/package" -DOUTFILE="$work/setup.exe" \
     -DSIGN_COMMAND="bash $work/sign-and-verify.sh" "$root/installer/tessaro.nsi"
 check test "$(cat "$work/signed.txt" 2>/dev/null | wc -l)" = 2

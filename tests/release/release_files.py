@@ -49,3 +49,8 @@ def version_info(data):
             end += 2
         info[key] = data[at:end].decode("utf-16-le")
     return info
+
+
+if __name__ == "__main__":
+    # The shell checks ask for the version this way.
+    print(project_version())

@@ -10,11 +10,15 @@ std::string MakeTestFolder()
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
+    // Wine hands out the same process ids again, and the folders of earlier runs stay: a folder is new only when
+    // this call made it.
     static int counter = 0;
-    std::string folder = std::string(temp) + "tessaro-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(++counter) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    for (;;) {
+        std::string folder = std::string(temp) + "tessaro-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++counter) + "\\";
+        if (CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS)
+            return folder;
+    }
 }
 
 int main(int argc, char** argv)
