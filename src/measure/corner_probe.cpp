@@ -34,11 +34,15 @@ int ReadClass(HWND window, char* text, int size)
     return GetClassNameA(window, text, size);
 }
 
-void ShowColour(TkPoint p)
+// The colour at p: as the magnifier's copy read it, or read alone where no copy was made.
+void ShowColour(TkPoint p, int32_t copied)
 {
-    HDC screen = GetDC(nullptr);
-    const uint32_t colour = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
+    uint32_t colour = static_cast<uint32_t>(copied);
+    if (copied < 0) {
+        HDC screen = GetDC(nullptr);
+        colour = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+    }
     const int red = colour & 0xFF, green = (colour >> 8) & 0xFF, blue = (colour >> 16) & 0xFF;
     TkSetControlColor(ColourSwatch, TkBackColour, static_cast<int32_t>(colour));
     TkSetControlText(RgbValueField, RgbText(red, green, blue));
@@ -60,7 +64,13 @@ void ShowWindowAt(TkPoint p)
     TkSetControlText(WindowHandleField,
                      TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
-    TkSetControlText(TaskField, processId ? TaskFileName(processId) : "");
+    // A drag passes over the same process's windows frame after frame; its task name is looked up once.
+    AppState& app = App();
+    if (!processId)
+        TkSetControlText(TaskField, "");
+    else if (!app.draggingRuler || processId != app.dragTaskProcess)
+        TkSetControlText(TaskField, TaskFileName(processId));
+    app.dragTaskProcess = app.draggingRuler ? processId : 0;
 }
 
 } // namespace
@@ -118,8 +128,7 @@ void ProbeRulerScreen(ProbeCorner corner)
     UpdateWindow(TkWindowHandle(RulerWindow));
     const TkPoint p = CornerOnScreen(corner, TkWindowX(RulerWindow), TkWindowY(RulerWindow), TkWindowWidth(RulerWindow),
                                      TkWindowHeight(RulerWindow));
-    RefreshMagnifier(p);
-    ShowColour(p);
+    ShowColour(p, RefreshMagnifier(p));
     ShowWindowAt(p);
 }
 
@@ -130,7 +139,7 @@ void ShowRulerFrame(ProbeCorner corner)
     TkHoldControlPainting(0);
     // The painting follows as the next thing the thread does when no step is waiting: a step never waits for the
     // probe and the painting together.
-    TkPaintChangedControls(false);
+    TkPaintChangedControls(TkPaintFrame);
 }
 
 void ProbeRulerCorner()

@@ -8,16 +8,28 @@
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_windows.h"
 
-void RefreshMagnifier(TkPoint p)
+int32_t RefreshMagnifier(TkPoint p)
 {
     AppState& app = App();
     const int originX = p.x - app.captureWidth / 2, originY = p.y - app.captureHeight / 2;
     HDC desktop = GetDC(GetDesktopWindow());
     if (!desktop)
-        return;
+        return -1;
+    int32_t colour = -1;
     if (HDC capture = reinterpret_cast<HDC>(TkStartDrawing(TkImageOutput(app.MagnifierCapture)))) {
         // CAPTUREBLT takes layered windows, the ruler among them, into the copy.
-        BitBlt(capture, 0, 0, app.captureWidth, app.captureHeight, desktop, originX, originY, SRCCOPY | CAPTUREBLT);
+        // A copy reaching beyond the screen's edge is not a reading of the middle everywhere (Wine copies nothing
+        // of it then): the colour is read alone there.
+        const bool onScreen = originX >= app.screenLeft && originY >= app.screenTop &&
+                              originX + app.captureWidth <= app.screenRight &&
+                              originY + app.captureHeight <= app.screenBottom;
+        if (BitBlt(capture, 0, 0, app.captureWidth, app.captureHeight, desktop, originX, originY,
+                   SRCCOPY | CAPTUREBLT) &&
+            onScreen) {
+            const COLORREF middle = GetPixel(capture, p.x - originX, p.y - originY);
+            if (middle != CLR_INVALID)
+                colour = static_cast<int32_t>(middle & 0xFFFFFF);
+        }
         TkStopDrawing();
     }
     ReleaseDC(GetDesktopWindow(), desktop);
@@ -34,4 +46,5 @@ void RefreshMagnifier(TkPoint p)
         TkStopDrawing();
     }
     TkSetControlState(MagnifierView, reinterpret_cast<intptr_t>(TkImageHandle(app.MagnifierPicture)));
+    return colour;
 }

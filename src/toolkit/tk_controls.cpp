@@ -20,7 +20,7 @@ HWND CreateControl(int control, TkControlKind kind, const char* className, std::
     if (!handle)
         return nullptr;
     TkControlRecord& record = TkAddControl(control, handle, kind);
-    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(TkDefaultControlFont(record.window)), FALSE);
+    TkGiveControlFont(record, TkDefaultControlFont(record.window), false);
     return handle;
 }
 
@@ -119,12 +119,63 @@ template <typename Change> void ChangeControl(int control, TkControlRecord& reco
     SendMessageA(record.handle, WM_SETREDRAW, TRUE, 0);
 }
 
+// Paints a static (text, colour or picture) at once into a device context of the control: a text by the toolkit's
+// drawing of it, a picture by the static's own (WM_PRINTCLIENT, which controls answer as they answer WM_PAINT).
+// Cheaper than invalidating it and having it painted through the system's paint message.
+bool PaintStaticNow(const TkControlRecord& record)
+{
+    if (record.kind != TkControlKind::Text && record.kind != TkControlKind::Image)
+        return false;
+    HDC dc = GetDC(record.handle);
+    if (!dc)
+        return false;
+    if (record.kind == TkControlKind::Text)
+        TkDrawTextControl(record, dc);
+    else
+        SendMessageA(record.handle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    ReleaseDC(record.handle, dc);
+    return true;
+}
+
 } // namespace
 
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style)
 {
-    return CreateControl(control, TkControlKind::Text, "STATIC", text, SS_NOPREFIX | WS_GROUP | style, 0, x, y, width,
-                         height);
+    // Drawn by the toolkit, as the static would draw it: a drag repaints a dozen fields per frame, and a static
+    // asks its window for its own text each time it paints (a trip to the window system under Wine).
+    const UINT alignment = (style & SS_TYPEMASK) == SS_RIGHT    ? DT_RIGHT
+                           : (style & SS_TYPEMASK) == SS_CENTER ? DT_CENTER
+                                                                : DT_LEFT;
+    HWND handle = CreateControl(control, TkControlKind::Text, "STATIC", text,
+                                (style & ~SS_TYPEMASK) | SS_OWNERDRAW | SS_NOPREFIX | WS_GROUP, 0, x, y, width, height);
+    if (TkControlRecord* record = handle ? TkFindControl(control) : nullptr) {
+        record->textFormat = alignment | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
+        record->lastText.assign(text);
+        record->textSet = true;
+    }
+    return handle;
+}
+
+void TkGiveControlFont(TkControlRecord& record, HFONT font, bool redraw)
+{
+    record.font = font;
+    SendMessageA(record.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+}
+
+void TkDrawTextControl(const TkControlRecord& record, HDC dc)
+{
+    RECT client;
+    GetClientRect(record.handle, &client);
+    auto brush =
+        reinterpret_cast<HBRUSH>(SendMessageA(GetParent(record.handle), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                              reinterpret_cast<LPARAM>(record.handle)));
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    if (!IsWindowEnabled(record.handle))
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    const HGDIOBJ old = record.font ? SelectObject(dc, record.font) : nullptr;
+    DrawTextA(dc, record.lastText.c_str(), static_cast<int>(record.lastText.size()), &client, record.textFormat);
+    if (old)
+        SelectObject(dc, old);
 }
 
 HWND TkImageControl(int control, int x, int y, int width, int height, HANDLE image)
@@ -218,9 +269,8 @@ void TkSetControlText(int control, std::string_view text)
         return;
     record->lastText.assign(text);
     record->textSet = true;
-    // A static paints inside WM_SETTEXT. While painting is held its text waits in the record, where
-    // TkGetControlText finds it, and TkPaintChangedControls hands it to the window, as the static itself would
-    // store it (by the default procedure), before painting it: a drag step then costs no trip to the window system.
+    // A static paints inside WM_SETTEXT. While painting is held its text waits in the record, which the toolkit's
+    // drawing of the control and TkGetControlText read: a drag step then costs no trip to the window system.
     if (record->kind == TkControlKind::Text && PaintLater(control, *record))
         record->textPending = true;
     else
@@ -233,7 +283,7 @@ void TkHoldControlPainting(int held)
     shared.paintHolds = held ? shared.paintHolds + 1 : std::max(0, shared.paintHolds - 1);
 }
 
-int TkPaintChangedControls(bool atOnce)
+int TkPaintChangedControls(bool pass)
 {
     TkShared& shared = TkSharedState();
     std::vector<HWND> windows;
@@ -242,10 +292,14 @@ int TkPaintChangedControls(bool atOnce)
         if (!record || !record->handle)
             continue;
         record->unpainted = false;
+        // Given as the static itself would store it (the default procedure), without painting it: other programs
+        // (and the tests) read it from the window.
         if (record->textPending) {
             record->textPending = false;
             DefWindowProcA(record->handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record->lastText.c_str()));
         }
+        if (PaintStaticNow(*record))
+            continue;
         RedrawWindow(record->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         HWND window = GetAncestor(record->handle, GA_ROOT);
         if (std::find(windows.begin(), windows.end(), window) == windows.end())
@@ -253,7 +307,7 @@ int TkPaintChangedControls(bool atOnce)
     }
     const int changed = static_cast<int>(shared.unpaintedControls.size());
     shared.unpaintedControls.clear();
-    if (atOnce) {
+    if (pass == TkPaintWhole) {
         for (HWND window : windows)
             UpdateWindow(window);
     }
@@ -262,10 +316,12 @@ int TkPaintChangedControls(bool atOnce)
 
 std::string TkGetControlText(int control)
 {
-    if (const TkControlRecord* record = TkFindControl(control); record && record->textPending)
+    const TkControlRecord* record = TkFindControl(control);
+    if (!record || !record->handle)
+        return {};
+    if (record->kind == TkControlKind::Text && record->textSet)
         return record->lastText;
-    HWND handle = HandleOf(control);
-    return handle ? TkNativeText(handle) : std::string();
+    return TkNativeText(record->handle);
 }
 
 void TkSetControlState(int control, intptr_t state)
@@ -283,9 +339,20 @@ void TkSetControlState(int control, intptr_t state)
         SendMessageA(record->handle, BM_SETCHECK, state ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case TkControlKind::Image:
-    case TkControlKind::ImageButton:
-        ChangeControl(control, *record, [record, state] { ShowImage(*record, reinterpret_cast<HANDLE>(state)); });
+    case TkControlKind::ImageButton: {
+        const auto image = reinterpret_cast<HANDLE>(state);
+        // A picture drawn anew into the bitmap the static already shows (the magnifier's, on every frame of a drag)
+        // needs painting only: handing it over again would have the static measure it and size itself once more.
+        // Where the static shows a copy of its own (a bitmap with alpha values), the copy must be made anew.
+        if (record->kind == TkControlKind::Image && image && image == record->image && IsBitmap(image) &&
+            reinterpret_cast<HANDLE>(SendMessageA(record->handle, STM_GETIMAGE, IMAGE_BITMAP, 0)) == image) {
+            if (!PaintLater(control, *record))
+                Redraw(record->handle);
+            break;
+        }
+        ChangeControl(control, *record, [record, image] { ShowImage(*record, image); });
         break;
+    }
     default: break;
     }
 }
@@ -327,9 +394,8 @@ void TkSetControlFont(int control, intptr_t font)
 {
     if (TkControlRecord* record = TkFindControl(control)) {
         record->defaultFont = font == TkDefaultFont;
-        const HGDIOBJ chosen =
-            record->defaultFont ? TkDefaultControlFont(record->window) : reinterpret_cast<HGDIOBJ>(font);
-        SendMessageA(record->handle, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+        const HFONT chosen = record->defaultFont ? TkDefaultControlFont(record->window) : reinterpret_cast<HFONT>(font);
+        TkGiveControlFont(*record, chosen, true);
     }
 }
 
@@ -357,11 +423,12 @@ void TkResizeControl(int control, int x, int y, int width, int height)
 
 int TkControlTextWidth(int control, std::string_view text)
 {
-    HWND handle = HandleOf(control);
-    if (!handle)
+    const TkControlRecord* record = TkFindControl(control);
+    if (!record || !record->handle)
         return 0;
+    HWND handle = record->handle;
     HDC dc = GetDC(handle);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(handle, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = SelectObject(dc, record->font ? record->font : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, old);

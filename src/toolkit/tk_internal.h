@@ -52,11 +52,14 @@ struct TkControlRecord {
     // The text TkSetControlText gave the control last (our controls take no typed text).
     std::string lastText;
     bool textSet = false;
-    // Changed while painting was held and not painted since; a static's new text (lastText) not yet given to it.
+    // Changed while painting was held and not painted since; a text (lastText) not yet given to the control.
     bool unpainted = false;
     bool textPending = false;
     // Shows the default font of its window, which follows the window's resolution.
     bool defaultFont = true;
+    HFONT font = nullptr;
+    // A text control is drawn by the toolkit (an owner-drawn static): its DrawText alignment and wrapping.
+    UINT textFormat = 0;
 };
 
 struct TkMenuRecord {
@@ -134,6 +137,13 @@ SIZE TkScaledOuterSize(const TkWindowRecord& record, int dpi, int frameDpi);
 int TkFrameDpi(HWND handle);
 // The text of a native window or control: a window's title, a control's caption.
 std::string TkNativeText(HWND handle);
+
+// --- Controls (tk_controls.cpp) ------------------------------------------------------------------------------
+// Hands a control its font (and keeps it in the record, where the toolkit's own drawing of a text finds it).
+void TkGiveControlFont(TkControlRecord& record, HFONT font, bool redraw);
+// Draws a text control whole into a device context of the control, as the static would: its parent's colours for a
+// static (WM_CTLCOLORSTATIC), its text from the record. Its painting and the frame's direct painting are this one.
+void TkDrawTextControl(const TkControlRecord& record, HDC dc);
 
 // --- Window procedure (tk_window_proc.cpp) ---------------------------------------------------------------------
 LRESULT CALLBACK TkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -348,9 +348,9 @@ void TkRescaleWindow(int window, int dpi, int x, int y)
     const SIZE outer = TkScaledOuterSize(*record, dpi, TkFrameDpi(record->handle));
     SetWindowPos(record->handle, nullptr, x, y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     const HFONT font = TkControlFont(dpi);
-    for (const auto& [number, control] : TkSharedState().controls)
+    for (auto& [number, control] : TkSharedState().controls)
         if (control.window == window && control.defaultFont)
-            SendMessageA(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+            TkGiveControlFont(control, font, true);
 }
 
 void TkPlaceKeepValue(int window, int x, int y)

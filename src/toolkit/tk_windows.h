@@ -125,11 +125,14 @@ HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_vi
 
 void TkSetControlText(int control, std::string_view text);
 // While painting is held (holds nest), texts, colours and pictures given to visible controls are not painted at
-// once: TkPaintChangedControls hands the controls changed since their texts and invalidates them together, and returns
-// how many. At once, it paints them before it returns; otherwise the system paints them, one pass per window, when the
-// thread has no input or other message waiting.
+// once: TkPaintChangedControls hands the controls changed since their texts and paints them together, and returns
+// how many. Texts and pictures are painted directly (a text as its control draws it). Any other changed control a
+// whole pass paints before it returns; a frame pass, for the frames of a drag, leaves it to the system's painting.
+constexpr bool TkPaintWhole = true;
+constexpr bool TkPaintFrame = false;
 void TkHoldControlPainting(int held);
-int TkPaintChangedControls(bool atOnce = true);
+int TkPaintChangedControls(bool pass = TkPaintWhole);
+// A text control's text is the one last given (the toolkit draws it); other controls' texts are read from them.
 std::string TkGetControlText(int control);
 // Option button, check box: 1 selected, 0 cleared. Image control: a native image handle shown at once.
 void TkSetControlState(int control, intptr_t state);

@@ -13,6 +13,7 @@
 
 #include "e2e_support.h"
 #include "input.h"
+#include "screen_area.h"
 
 // --- Finding the program's windows -----------------------------------------------------------------------------
 
@@ -70,17 +71,6 @@ std::wstring UserRegistryData(const std::string& key, const std::string& value, 
 
 // The folder of the test's artefacts, created on first use, with a trailing backslash.
 std::string ArtifactFolder();
-// A copy of a screen area as the screen's own copy gives it, layered windows included where the platform can.
-struct ScreenArea {
-    ScreenArea(int x, int y, int w, int h);
-    COLORREF At(int x, int y) const;
-    // Writes the copy as a 32-bit BMP file; false when the capture or the writing failed.
-    bool Save(const std::string& path) const;
-
-    int width, height;
-    bool valid = false;
-    std::vector<uint32_t> pixels; // top-down, blue, green, red and a fourth byte
-};
 // Captures the whole screen into a BMP file; false when the capture failed.
 bool SaveScreenBitmap(const std::string& path);
 // Waits until the screen has stopped changing: two captures a quarter of a second apart are the same.

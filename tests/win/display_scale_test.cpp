@@ -187,7 +187,9 @@ TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
                 !GetClassNameA(handle, className, sizeof(className)))
                 continue;
             const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
-            const bool label = lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+            // The toolkit draws its text controls itself (owner-drawn statics).
+            const LONG_PTR type = style & SS_TYPEMASK;
+            const bool label = lstrcmpiA(className, "Static") == 0 && (type <= SS_RIGHT || type == SS_OWNERDRAW);
             const bool check = control == ShowGuideAtStartCheck, button = control == GuideOkButton;
             const std::string text = TkGetControlText(control);
             if (text.empty() || !(label || check || button))

@@ -7,6 +7,7 @@
 #include "measure/corner_probe.h"
 #include "measure/window_at_point.h"
 #include "program_windows.h"
+#include "screen_area.h"
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_windows.h"
 #include "window_search.h"
@@ -164,6 +165,19 @@ TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
         },
         std::chrono::seconds(5)));
     EXPECT_NE(TkGetControlText(RgbValueField), startColour) << "the frame after the last step reads its place";
+    // The frame painted the changed fields itself: they stand as the system's own painting of the panel draws them.
+    HWND panel = TkWindowHandle(MainWindow);
+    RECT client;
+    GetClientRect(panel, &client);
+    const ScreenArea framePainted(0, 0, client.right, client.bottom, panel);
+    RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const ScreenArea systemPainted(0, 0, client.right, client.bottom, panel);
+    ASSERT_TRUE(framePainted.valid && systemPainted.valid);
+    EXPECT_TRUE(framePainted.pixels == systemPainted.pixels);
+    // The texts reached the fields' windows too, where other programs read them.
+    char native[16] = {};
+    GetWindowTextA(TkControlHandle(LeftEdgeTopField), native, sizeof(native));
+    EXPECT_STREQ(native, "110");
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
     DestroyWindow(black);
     DestroyWindow(white);

@@ -76,15 +76,51 @@ std::string FieldText(int control)
     return TkGetControlText(control);
 }
 
-// Paintings of one edge field, which changes on every step of a sideways drag.
-WNDPROC gFieldProcedure = nullptr;
+// Paintings of one edge field, which changes on every step of a sideways drag. Every painting of it asks its parent
+// for the field's colours: once per message of the field's own procedure that paints it, or directly by the frame.
+HWND gField = nullptr;
+WNDPROC gFieldProcedure = nullptr, gParentProcedure = nullptr;
 int gFieldPaints = 0;
+bool gInField = false, gColoursAsked = false;
 
 LRESULT CALLBACK CountingFieldProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_PAINT)
-        ++gFieldPaints;
-    return CallWindowProcA(gFieldProcedure, window, message, wParam, lParam);
+    const bool outer = !gInField;
+    if (outer) {
+        gInField = true;
+        gColoursAsked = false;
+    }
+    const LRESULT result = CallWindowProcA(gFieldProcedure, window, message, wParam, lParam);
+    if (outer) {
+        gInField = false;
+        gFieldPaints += gColoursAsked ? 1 : 0;
+    }
+    return result;
+}
+
+LRESULT CALLBACK CountingParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == gField) {
+        if (gInField)
+            gColoursAsked = true;
+        else
+            ++gFieldPaints;
+    }
+    return CallWindowProcA(gParentProcedure, window, message, wParam, lParam);
+}
+
+void CountFieldPaintings(HWND field, bool counting)
+{
+    gField = field;
+    if (counting) {
+        gFieldProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingFieldProcedure)));
+        gParentProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(GetParent(field), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingParentProcedure)));
+    } else {
+        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gFieldProcedure));
+        SetWindowLongPtrA(GetParent(field), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gParentProcedure));
+    }
 }
 
 // Moves the ruler one pixel sideways, back and forth, without its own notification measuring.
@@ -100,6 +136,8 @@ int MoveQuietly(int step)
 
 struct DragResult {
     std::vector<double> waits;  // from the moment each step was due to the end of its handling
+    std::vector<double> held;   // of it, until its handling began: behind the frame's work
+    std::vector<double> own;    // of it, its handling: the system's move of the ruler and the notification
     std::vector<double> frames; // the frame timer's handling
     int fieldPaints = 0;
     double duration = 0;
@@ -138,6 +176,7 @@ DragResult SimulateDrag(int steps, bool oldWay)
                     result.frames.push_back(NowMs() - before);
             }
         } while (NowMs() < due);
+        const double begin = NowMs();
         if (oldWay) {
             MoveQuietly(i);
             const ProbeCorner corner = SelectedCorner();
@@ -149,6 +188,8 @@ DragResult SimulateDrag(int steps, bool oldWay)
         }
         lastEnd = NowMs();
         result.waits.push_back(lastEnd - due);
+        result.held.push_back(begin - due);
+        result.own.push_back(lastEnd - begin);
     }
     result.exact = FieldsShowRuler();
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
@@ -167,6 +208,8 @@ DragResult SimulateDrag(int steps, bool oldWay)
 void ReportDrag(const char* what, const DragResult& drag)
 {
     Report(what, drag.waits);
+    Report("  of it, held behind the frame's work", drag.held);
+    Report("  of it, the step: system's move + notification", drag.own);
     std::printf("  %zu steps in %.0f ms (%.0f frames of 60 Hz): %zu frame probes, %d paintings of an edge field, "
                 "fields right at once after the last step: %s\n",
                 drag.waits.size(), drag.duration, drag.duration / (1000.0 / 60), drag.frames.size(), drag.fieldPaints,
@@ -196,8 +239,7 @@ int main(int argc, char** argv)
 
     HWND ruler = TkWindowHandle(RulerWindow);
     HWND field = TkControlHandle(LeftEdgeTopField);
-    gFieldProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingFieldProcedure)));
+    CountFieldPaintings(field, true);
 
     // (a) and (b) run inside a drag, as the system's move loop announces it.
     SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
@@ -254,7 +296,7 @@ int main(int argc, char** argv)
     // (c) A simulated drag at 1000 steps a second, and (d) the same drag the old way.
     ReportDrag("(c) drag, 1000 steps at 1 ms: wait of each step", SimulateDrag(1000, false));
     ReportDrag("(d) the same drag the old way: wait of each step", SimulateDrag(1000, true));
-    SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gFieldProcedure));
+    CountFieldPaintings(field, false);
 
     const int parts = probes / 5 + 1;
     const std::vector<double> imagePath = TimePart(parts, [&] { TaskFileName(target.dwProcessId); });
@@ -266,7 +308,7 @@ int main(int argc, char** argv)
     const TkPoint p{TkWindowX(RulerWindow), TkWindowY(RulerWindow)};
     Report("  part: UpdateWindow of the ruler", TimePart(parts, [] { UpdateWindow(TkWindowHandle(RulerWindow)); }));
     Report("  part: ShowRulerGeometry", TimePart(parts, ShowRulerGeometry));
-    Report("  part: RefreshMagnifier", TimePart(parts, [&] { RefreshMagnifier(p); }));
+    Report("  part: RefreshMagnifier", TimePart(parts, [&] { (void)RefreshMagnifier(p); }));
     Report("  part: GetPixel", TimePart(parts, [&] {
                HDC screen = GetDC(nullptr);
                GetPixel(screen, p.x, p.y);
@@ -284,6 +326,12 @@ int main(int argc, char** argv)
            TimePart(parts, [&] { TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151"); }));
     TkHoldControlPainting(0);
     TkPaintChangedControls();
+    Report("  part: one field's text, changed, painted as a frame does", TimePart(parts, [&] {
+               TkHoldControlPainting(1);
+               TkSetControlText(RulerWidthField, (++flip & 1) ? "150" : "151");
+               TkHoldControlPainting(0);
+               TkPaintChangedControls(TkPaintFrame);
+           }));
     std::vector<double> geometry;
     for (int i = 0; i < parts; ++i) {
         MoveQuietly(i);
