@@ -72,9 +72,9 @@ struct AppState {
     ProbeCorner dragCorner = ProbeCorner::None; // the corner selected when the drag began
     unsigned rulerFrameInterval = 17;
     bool rulerFramePending = false;
-    // The process whose task name the task field shows, looked up during this drag (0: none yet). A drag looks a
-    // process's name up once; the probe after the drag looks again.
-    unsigned long dragTaskProcess = 0;
+    // The window whose class, process and task the fields show, read during this drag (0: none yet). A drag reads
+    // them once per window; the probe after the drag reads them again.
+    uintptr_t dragFactsWindow = 0;
 };
 
 AppState& App();

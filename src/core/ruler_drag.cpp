@@ -116,7 +116,7 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ENTERSIZEMOVE: {
         app.draggingRuler = true;
         app.dragCorner = SelectedCorner();
-        app.dragTaskProcess = 0;
+        app.dragFactsWindow = 0;
         const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
         app.rulerFrameInterval = (1000 + rate - 1) / rate;
         break;

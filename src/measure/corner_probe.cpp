@@ -54,23 +54,23 @@ void ShowColour(TkPoint p, int32_t copied)
 void ShowWindowAt(TkPoint p)
 {
     HWND window = ForeignWindowAt(POINT{p.x, p.y});
-    DWORD processId = 0;
     // Nothing at the point: no texts to ask for (a null window would leave the buffer as it found it) and no
     // process, whose module list would otherwise name this program.
+    TkSetControlText(WindowNameField, window ? ShortText(ReadTitle, window) : "");
+    // A drag passes over the same window frame after frame: its class, process and task, which stay as they are
+    // while the window lives, are read once; its title, which may change, on every frame.
+    AppState& app = App();
+    const auto handle = reinterpret_cast<uintptr_t>(window);
+    if (app.draggingRuler && window && handle == app.dragFactsWindow)
+        return;
+    DWORD processId = 0;
     if (window)
         GetWindowThreadProcessId(window, &processId);
-    TkSetControlText(WindowNameField, window ? ShortText(ReadTitle, window) : "");
     TkSetControlText(WindowClassField, window ? ShortText(ReadClass, window) : "");
-    TkSetControlText(WindowHandleField,
-                     TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)))));
+    TkSetControlText(WindowHandleField, TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(handle))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
-    // A drag passes over the same process's windows frame after frame; its task name is looked up once.
-    AppState& app = App();
-    if (!processId)
-        TkSetControlText(TaskField, "");
-    else if (!app.draggingRuler || processId != app.dragTaskProcess)
-        TkSetControlText(TaskField, TaskFileName(processId));
-    app.dragTaskProcess = app.draggingRuler ? processId : 0;
+    TkSetControlText(TaskField, processId ? TaskFileName(processId) : "");
+    app.dragFactsWindow = app.draggingRuler ? handle : 0;
 }
 
 } // namespace

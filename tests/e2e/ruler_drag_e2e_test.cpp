@@ -88,17 +88,20 @@ protected:
                          << ScreenHeight();
     }
 
-    // The panel, the ruler's own controls and, over a known colour, the colour field all show the box.
+    // The panel, the ruler's own controls and, over a known colour, the colour field and the window fields all show
+    // the box.
     bool AllShow(const RulerBox& box, const ColourSpot* spot) const
     {
         return program.PanelAgrees(box) && program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}).empty() &&
-               (!spot || program.Field(RgbValueField) == spot->rgb);
+               (!spot || (program.Field(RgbValueField) == spot->rgb && program.Field(WindowNameField) == "spot" &&
+                          program.Field(WindowClassField) == SpotClass));
     }
 
     std::string Shown(const RulerBox& box) const
     {
         return "panel " + program.PanelTexts() + "; ruler " + program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}) +
-               "; colour " + program.Field(RgbValueField);
+               "; colour " + program.Field(RgbValueField) + " window \"" + program.Field(WindowNameField) + "\" " +
+               program.Field(WindowClassField);
     }
 
     void RunDrag(const DragCase& c)
@@ -112,7 +115,7 @@ protected:
         ASSERT_TRUE(program.Start(places)) << program.StartProblem();
         std::unique_ptr<ColourWindow> spotWindow;
         if (c.spot)
-            spotWindow = std::make_unique<ColourWindow>("spot", c.spot->colour, c.spot->place);
+            spotWindow = std::make_unique<ColourWindow>("spot", c.spot->colour, c.spot->place, false, SpotClass);
         program.ClickControl(CornerBottomRightOption);
         ASSERT_TRUE(WaitUntil([&] { return AllShow(c.start, nullptr); }, StepTimeout)) << Shown(c.start);
         POINT press = c.press;
@@ -134,8 +137,9 @@ protected:
             }
             EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == step.expected; }, StepTimeout))
                 << "expected " << Describe(step.expected) << ", the ruler is at " << Describe(program.RulerWindowBox());
-            EXPECT_TRUE(WaitUntil([&] { return AllShow(step.expected, nullptr); }, StepTimeout))
-                << Shown(step.expected);
+            // The frame after the last step reads the screen there while the button is still held.
+            const ColourSpot* spot = i + 1 == c.steps.size() ? c.spot : nullptr;
+            EXPECT_TRUE(WaitUntil([&] { return AllShow(step.expected, spot); }, StepTimeout)) << Shown(step.expected);
         }
         EXPECT_TRUE(program.ReleaseRuler()) << "the move or size loop did not end with the button";
         const RulerBox last = c.steps.back().expected;
@@ -144,6 +148,7 @@ protected:
         EXPECT_TRUE(WaitUntil([&] { return AllShow(last, c.spot); }, StepTimeout)) << Shown(last);
     }
 
+    static constexpr const char* SpotClass = "TessaroDragSpot";
     MeasuredProgram program;
 };
 
