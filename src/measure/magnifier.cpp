@@ -17,15 +17,15 @@ int32_t RefreshMagnifier(TkPoint p)
         return -1;
     int32_t colour = -1;
     if (HDC capture = reinterpret_cast<HDC>(TkStartDrawing(TkImageOutput(app.MagnifierCapture)))) {
+        // Only the part on the screen is copied; beyond the screen's edge the view shows black, as the system's copy
+        // gives it. (Under Wine a copy that reaches beyond the edge gives black for its whole area.)
+        const TkRect screen{app.screenLeft, app.screenTop, app.screenRight, app.screenBottom};
+        const TkRect part = MagnifierSource(p, app.captureWidth, screen);
+        if (part.Width() != app.captureWidth || part.Height() != app.captureHeight)
+            PatBlt(capture, 0, 0, app.captureWidth, app.captureHeight, BLACKNESS);
         // CAPTUREBLT takes layered windows, the ruler among them, into the copy.
-        // A copy reaching beyond the screen's edge is not a reading of the middle everywhere (Wine copies nothing
-        // of it then): the colour is read alone there.
-        const bool onScreen = originX >= app.screenLeft && originY >= app.screenTop &&
-                              originX + app.captureWidth <= app.screenRight &&
-                              originY + app.captureHeight <= app.screenBottom;
-        if (BitBlt(capture, 0, 0, app.captureWidth, app.captureHeight, desktop, originX, originY,
-                   SRCCOPY | CAPTUREBLT) &&
-            onScreen) {
+        if (part.Width() > 0 && BitBlt(capture, part.left - originX, part.top - originY, part.Width(), part.Height(),
+                                       desktop, part.left, part.top, SRCCOPY | CAPTUREBLT)) {
             const COLORREF middle = GetPixel(capture, p.x - originX, p.y - originY);
             if (middle != CLR_INVALID)
                 colour = static_cast<int32_t>(middle & 0xFFFFFF);

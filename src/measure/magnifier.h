@@ -5,7 +5,7 @@
 #include "toolkit/tk_geometry.h"
 
 // Shows the screen round p enlarged in the magnifier view, each pixel a square block (three pixels wide at 96 dpi),
-// with p framed in red. Returns the colour of the pixel at p as the copy read it (0x00BBGGRR), -1 when the screen
-// could not be read or the copy reaches beyond its edge: the colour fields and the magnifier's middle then show one
-// and the same reading.
+// with p framed in red; black beyond the screen's edge. Returns the colour of the pixel at p as the copy read it
+// (0x00BBGGRR), -1 when the screen could not be read: the colour fields and the magnifier's middle show one and the
+// same reading.
 int32_t RefreshMagnifier(TkPoint p);

@@ -33,3 +33,11 @@ TkRect MagnifierMark(int block, int captureSide)
     const int at = block * (captureSide / 2);
     return {at, at, at + block, at + block};
 }
+
+TkRect MagnifierSource(TkPoint p, int captureSide, const TkRect& screen)
+{
+    const int left = p.x - captureSide / 2, top = p.y - captureSide / 2;
+    const TkRect part{std::max(left, screen.left), std::max(top, screen.top),
+                      std::min(left + captureSide, screen.right), std::min(top + captureSide, screen.bottom)};
+    return part.left < part.right && part.top < part.bottom ? part : TkRect{};
+}

@@ -17,3 +17,7 @@ MagnifierPlaces PlaceMagnifier(int dpi, int captureSide);
 
 // The red outline round the middle pixel's block of an enlarged capture.
 TkRect MagnifierMark(int block, int captureSide);
+
+// The area round p that the magnifier copies (captureSide pixels square, p in its middle), held to the screen: the
+// part that lies on it, in screen pixels; empty where none does. The rest of the view shows black.
+TkRect MagnifierSource(TkPoint p, int captureSide, const TkRect& screen);

@@ -65,3 +65,14 @@ TEST(DisplayScale, MagnifierShowsEqualBlocksInItsFrame)
     EXPECT_EQ(PlaceMagnifier(96, 21).frame, (TkRect{100, 95, 165, 160}));
     EXPECT_EQ(PlaceMagnifier(96, 21).view, (TkRect{101, 96, 164, 159}));
 }
+
+// The magnifier copies only the screen's part of the area round the point: at an edge, in a corner of a screen that
+// begins left of 0, and nothing far off it.
+TEST(DisplayScale, MagnifierCopiesOnlyTheScreensPartOfItsArea)
+{
+    const TkRect screen{-1280, 0, 1920, 1080};
+    EXPECT_EQ(MagnifierSource({100, 100}, 21, screen), (TkRect{90, 90, 111, 111}));
+    EXPECT_EQ(MagnifierSource({1919, 500}, 21, screen), (TkRect{1909, 490, 1920, 511}));
+    EXPECT_EQ(MagnifierSource({-1280, 1079}, 21, screen), (TkRect{-1280, 1069, -1269, 1080}));
+    EXPECT_EQ(MagnifierSource({5000, 500}, 21, screen), TkRect{});
+}

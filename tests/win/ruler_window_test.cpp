@@ -8,6 +8,7 @@
 #include "measure/window_at_point.h"
 #include "program_windows.h"
 #include "screen_area.h"
+#include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_windows.h"
 #include "window_search.h"
@@ -180,6 +181,30 @@ TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
     EXPECT_STREQ(native, "110");
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
     DestroyWindow(black);
+    DestroyWindow(white);
+}
+
+// At the screen's edge the magnifier shows the screen's part of its area, the corner's colour in the middle, and
+// black beyond the edge.
+TEST_F(RulerWindowTest, MagnifierAtTheScreensEdgeShowsTheCornerAndBlackBeyond)
+{
+    const int right = App().screenRight;
+    HWND white = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, right - 20, 90,
+                                 20, 20, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND ruler = TkWindowHandle(RulerWindow);
+    SetWindowPos(ruler, HWND_TOPMOST, right - 300, 100, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    TkSetControlState(CornerTopRightOption, 1);
+    PumpMessages();
+    ProbeRulerCorner();
+    EXPECT_EQ(TkGetControlText(RgbValueField), "255,255,255");
+    const AppState& app = App();
+    const int block = app.magnifierWidth / app.captureWidth, middle = block * (app.captureWidth / 2) + block / 2;
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, TkImageHandle(app.MagnifierPicture));
+    EXPECT_EQ(GetPixel(dc, middle, middle), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, app.magnifierWidth - 1, middle), RGB(0, 0, 0));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
     DestroyWindow(white);
 }
 
