@@ -72,6 +72,7 @@ struct AppState {
     ProbeCorner dragCorner = ProbeCorner::None; // the corner selected when the drag began
     unsigned rulerFrameInterval = 17;
     bool rulerFramePending = false;
+    bool rulerClickThrough = false; // made click-through by the drag, for the drag's time
     // The window whose class, process and task the fields show, read during this drag (0: none yet). A drag reads
     // them once per window; the probe after the drag reads them again.
     uintptr_t dragFactsWindow = 0;

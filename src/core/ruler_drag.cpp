@@ -31,6 +31,22 @@ constexpr UINT SettledProbeDelay = 50; // milliseconds
 // at once and leaves the screen probe and the painting to this timer, which runs once per frame of the display.
 constexpr UINT_PTR FrameProbeTimer = 2;
 
+// While the move loop runs it has the mouse captured, and the ruler can be click-through: the frames' question for
+// the window under the corner then passes through it (Wine's hit test does not pass through its key-coloured
+// peephole) without the ruler's style being changed there and back on every frame. Only what was added is taken away.
+void MakeRulerClickThrough(HWND window, bool clickThrough)
+{
+    AppState& app = App();
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    if (clickThrough && (style & WS_EX_LAYERED) && !(style & WS_EX_TRANSPARENT)) {
+        SetWindowLongPtrA(window, GWL_EXSTYLE, style | WS_EX_TRANSPARENT);
+        app.rulerClickThrough = true;
+    } else if (!clickThrough && app.rulerClickThrough) {
+        SetWindowLongPtrA(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT));
+        app.rulerClickThrough = false;
+    }
+}
+
 // Lays the ruler out when its size may have changed and measures it where it stands.
 void MeasureRuler(bool sized)
 {
@@ -119,10 +135,12 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         app.dragFactsWindow = 0;
         const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
         app.rulerFrameInterval = (1000 + rate - 1) / rate;
+        MakeRulerClickThrough(window, true);
         break;
     }
     case WM_EXITSIZEMOVE:
         app.draggingRuler = false;
+        MakeRulerClickThrough(window, false);
         // A frame still due would show the corner of the drag after a click may have chosen another; the settled
         // probe shows all.
         KillTimer(window, FrameProbeTimer);

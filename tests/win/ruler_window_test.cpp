@@ -180,6 +180,7 @@ TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
     GetWindowTextA(TkControlHandle(LeftEdgeTopField), native, sizeof(native));
     EXPECT_STREQ(native, "110");
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(GetWindowLongPtrA(ruler, GWL_EXSTYLE) & WS_EX_TRANSPARENT) << "the ruler takes the mouse again";
     DestroyWindow(black);
     DestroyWindow(white);
 }
