@@ -44,6 +44,11 @@ TEST_P(DisplayChangeTest, WindowsComeBackWhenTheirMonitorGoes)
     ASSERT_TRUE(UseMonitors(*c.monitors)) << "Wine sees " << DescribeMonitors();
     ASSERT_TRUE(program.Start(c.start)) << program.StartProblem();
     program.ClickControl(CornerBottomRightOption);
+    // The click has been taken when the peephole stands at the bottom-right corner.
+    EXPECT_TRUE(WaitUntil([&] {
+        const RulerBox box = program.RulerWindowBox();
+        return program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}).empty();
+    }));
     EXPECT_TRUE(RangesRead(c.positionRange, c.sizeRange)) << Ranges();
 
     // Wine tells the programs with WM_DISPLAYCHANGE only when it reads the monitors again, which UseMonitors makes it.
