@@ -137,6 +137,16 @@ bool PaintStaticNow(const TkControlRecord& record)
     return true;
 }
 
+// Gives a text control the text in its record, as the static itself would store it (the default procedure, where
+// other programs read it), and paints it: the static's own WM_SETTEXT would paint it by asking its window for the
+// text once more.
+void ShowTextNow(TkControlRecord& record)
+{
+    record.textPending = false;
+    DefWindowProcA(record.handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record.lastText.c_str()));
+    PaintStaticNow(record);
+}
+
 } // namespace
 
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style)
@@ -271,10 +281,12 @@ void TkSetControlText(int control, std::string_view text)
     record->textSet = true;
     // A static paints inside WM_SETTEXT. While painting is held its text waits in the record, which the toolkit's
     // drawing of the control and TkGetControlText read: a drag step then costs no trip to the window system.
-    if (record->kind == TkControlKind::Text && PaintLater(control, *record))
+    if (record->kind != TkControlKind::Text)
+        ChangeControl(control, *record, [record] { SetWindowTextA(record->handle, record->lastText.c_str()); });
+    else if (PaintLater(control, *record))
         record->textPending = true;
     else
-        ChangeControl(control, *record, [record] { SetWindowTextA(record->handle, record->lastText.c_str()); });
+        ShowTextNow(*record);
 }
 
 void TkHoldControlPainting(int held)
@@ -292,11 +304,9 @@ int TkPaintChangedControls(bool pass)
         if (!record || !record->handle)
             continue;
         record->unpainted = false;
-        // Given as the static itself would store it (the default procedure), without painting it: other programs
-        // (and the tests) read it from the window.
         if (record->textPending) {
-            record->textPending = false;
-            DefWindowProcA(record->handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record->lastText.c_str()));
+            ShowTextNow(*record);
+            continue;
         }
         if (PaintStaticNow(*record))
             continue;
