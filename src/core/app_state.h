@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "measure/probe_corner.h"
+#include "core/ruler_drag.h"
 #include "toolkit/tk_geometry.h"
 #include "windows/settings.h"
 
@@ -63,19 +63,8 @@ struct AppState {
 
     // Filled by the one-pixel nudges and sent with their notification.
     NudgeRectangle NudgeRect;
-    // True while a nudge moves the ruler and notifies it: the nudge's own notification measures, not the move.
-    bool nudgingRuler = false;
-    // True while the system's move or size loop drags the ruler. A drag shows the screen at the corner once per
-    // frame: the frame's length in milliseconds, read from the display when a drag begins, and whether the next
-    // frame's probe is already due.
-    bool draggingRuler = false;
-    ProbeCorner dragCorner = ProbeCorner::None; // the corner selected when the drag began
-    unsigned rulerFrameInterval = 17;
-    bool rulerFramePending = false;
-    bool rulerClickThrough = false; // made click-through by the drag, for the drag's time
-    // The window whose class, process and task the fields show, read during this drag (0: none yet). A drag reads
-    // them once per window; the probe after the drag reads them again.
-    uintptr_t dragFactsWindow = 0;
+    // The ruler's drag: written only by core/ruler_drag.cpp.
+    RulerDragState rulerDrag;
 };
 
 AppState& App();

@@ -98,3 +98,11 @@ TkRect DragLimits(const TkRect& proposed, std::span<const TkRect> monitors, cons
     const GrabPart part{proposed.left, proposed.top, proposed.Width(), proposed.Height()};
     return monitors[static_cast<size_t>(NearestMonitor(part, monitors))];
 }
+
+bool OnAMonitor(TkPoint p, std::span<const TkRect> monitors, const TkRect& fallback)
+{
+    const auto holds = [p](const TkRect& r) {
+        return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+    };
+    return monitors.empty() ? holds(fallback) : std::any_of(monitors.begin(), monitors.end(), holds);
+}

@@ -33,3 +33,6 @@ TkPoint PlaceToTake(const GrabPart& part, std::span<const TkRect> monitors);
 // it overlaps none (it would end in a gap between monitors of different sizes, or beyond them). The fallback, the
 // screen as one box, when no monitor is known.
 TkRect DragLimits(const TkRect& proposed, std::span<const TkRect> monitors, const TkRect& fallback);
+// Whether a point lies on a monitor (not beyond them, not in a gap between them); on the fallback, the screen as one
+// box, when no monitor is known.
+bool OnAMonitor(TkPoint p, std::span<const TkRect> monitors, const TkRect& fallback);

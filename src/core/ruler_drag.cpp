@@ -4,9 +4,12 @@
 #include "core/desktop_geometry.h"
 #include "core/drag_zones.h"
 #include "core/object_ids.h"
+#include "core/screen_measure.h"
 #include "measure/corner_probe.h"
+#include "measure/window_at_point.h"
 #include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
+#include "windows/main_window.h"
 #include "windows/ruler_window.h"
 
 namespace {
@@ -31,20 +34,16 @@ constexpr UINT SettledProbeDelay = 50; // milliseconds
 // at once and leaves the screen probe and the painting to this timer, which runs once per frame of the display.
 constexpr UINT_PTR FrameProbeTimer = 2;
 
-// While the move loop runs it has the mouse captured, and the ruler can be click-through: the frames' question for
-// the window under the corner then passes through it (Wine's hit test does not pass through its key-coloured
-// peephole) without the ruler's style being changed there and back on every frame. Only what was added is taken away.
+// While the move loop runs it has the mouse captured, and the ruler lets the hit test through: the frames' question
+// for the window under the corner then passes it without the ruler's style being changed there and back on every
+// frame. Only what the drag added is taken away.
 void MakeRulerClickThrough(HWND window, bool clickThrough)
 {
-    AppState& app = App();
-    const LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
-    if (clickThrough && (style & WS_EX_LAYERED) && !(style & WS_EX_TRANSPARENT)) {
-        SetWindowLongPtrA(window, GWL_EXSTYLE, style | WS_EX_TRANSPARENT);
-        app.rulerClickThrough = true;
-    } else if (!clickThrough && app.rulerClickThrough) {
-        SetWindowLongPtrA(window, GWL_EXSTYLE, style & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT));
-        app.rulerClickThrough = false;
-    }
+    RulerDragState& drag = App().rulerDrag;
+    if (clickThrough)
+        drag.clickThrough = LetHitTestsThrough(window, true);
+    else if (drag.clickThrough)
+        drag.clickThrough = !LetHitTestsThrough(window, false);
 }
 
 // Lays the ruler out when its size may have changed and measures it where it stands.
@@ -57,21 +56,61 @@ void MeasureRuler(bool sized)
     TkHoldControlPainting(0);
 }
 
+void ShowFrame(HWND window)
+{
+    RulerDragState& drag = App().rulerDrag;
+    KillTimer(window, FrameProbeTimer);
+    drag.framePending = false;
+    ShowRulerFrame(drag.corner);
+}
+
 // One applied drag step: the layout and the edge and size fields now, unpainted; the rest with the next frame.
 void FollowRulerStep(HWND window, bool sized)
 {
     TkHoldControlPainting(1);
     if (sized)
         LayoutRuler();
-    AppState& app = App();
-    MeasureRulerGeometry(app.dragCorner);
+    RulerDragState& drag = App().rulerDrag;
+    MeasureRulerGeometry(drag.corner);
     TkHoldControlPainting(0);
-    if (app.rulerFramePending)
+    // The system posts the timer's message only when no other message waits (on Windows it is the lowest of the
+    // queue): while steps keep coming, a frame two frames late is shown by the step.
+    if (drag.framePending) {
+        if (GetTickCount64() - drag.frameArmed >= 2 * drag.frameInterval)
+            ShowFrame(window);
         return;
-    if (SetTimer(window, FrameProbeTimer, app.rulerFrameInterval, nullptr))
-        app.rulerFramePending = true;
-    else
-        ShowRulerFrame(app.dragCorner); // no timer to be had: this step shows its frame itself
+    }
+    drag.frameArmed = GetTickCount64();
+    drag.framePending = SetTimer(window, FrameProbeTimer, drag.frameInterval, nullptr) != 0;
+    if (!drag.framePending)
+        ShowFrame(window); // no timer to be had: this step shows its frame itself
+}
+
+void BeginDrag(HWND window)
+{
+    RulerDragState& drag = App().rulerDrag;
+    // A probe still due from the last drag would measure inside this one.
+    KillTimer(window, SettledProbeTimer);
+    drag.settledProbePending = false;
+    drag.running = true;
+    drag.corner = SelectedCorner();
+    drag.factsWindow = 0;
+    const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
+    drag.frameInterval = (1000 + rate - 1) / rate;
+    MakeRulerClickThrough(window, true);
+}
+
+void EndDrag(HWND window)
+{
+    RulerDragState& drag = App().rulerDrag;
+    drag.running = false;
+    MakeRulerClickThrough(window, false);
+    // A frame still due would show the corner of the drag after a click may have chosen another; the settled probe
+    // shows all.
+    KillTimer(window, FrameProbeTimer);
+    drag.framePending = false;
+    // The drag has ended; the screen shows the ruler's last place only with a later composed frame.
+    drag.settledProbePending = SetTimer(window, SettledProbeTimer, SettledProbeDelay, nullptr) != 0;
 }
 
 } // namespace
@@ -90,9 +129,35 @@ void StartRulerDrag()
     SendMessageA(TkWindowHandle(RulerWindow), WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), 0);
 }
 
+void BeginRulerNudge()
+{
+    App().rulerDrag.nudging = true;
+}
+
+void EndRulerNudge()
+{
+    App().rulerDrag.nudging = false;
+}
+
+bool RulerProbeDue()
+{
+    const RulerDragState& drag = App().rulerDrag;
+    return drag.framePending || drag.settledProbePending;
+}
+
+bool DragKnowsWindowFacts(uintptr_t window)
+{
+    RulerDragState& drag = App().rulerDrag;
+    if (drag.running && window && window == drag.factsWindow)
+        return true;
+    drag.factsWindow = drag.running ? window : 0;
+    return false;
+}
+
 LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     AppState& app = App();
+    RulerDragState& drag = app.rulerDrag;
     // The toolkit hands the callback the messages of the ruler's container (the peephole) too.
     if (window != TkWindowHandle(RulerWindow))
         return CallbackDefault;
@@ -112,7 +177,7 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         else
             ConstrainMoving(held, limits);
         ToRect(held, *rect);
-        if (app.nudgingRuler)
+        if (drag.nudging)
             MeasureRuler(message == WM_SIZING);
         break;
     }
@@ -121,45 +186,38 @@ LRESULT RulerWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
         // Outside a drag (the system placing the ruler, the one move at the end of a drag without its contents
         // shown) it measures at once.
-        if (app.nudgingRuler || (flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE))
+        if (drag.nudging || (flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE))
             break;
-        if (app.draggingRuler)
+        if (drag.running)
             FollowRulerStep(window, (flags & SWP_NOSIZE) == 0);
         else
             MeasureRuler((flags & SWP_NOSIZE) == 0);
         break;
     }
-    case WM_ENTERSIZEMOVE: {
-        app.draggingRuler = true;
-        app.dragCorner = SelectedCorner();
-        app.dragFactsWindow = 0;
-        const unsigned rate = static_cast<unsigned>(TkWindowRefreshRate(RulerWindow));
-        app.rulerFrameInterval = (1000 + rate - 1) / rate;
-        MakeRulerClickThrough(window, true);
-        break;
-    }
-    case WM_EXITSIZEMOVE:
-        app.draggingRuler = false;
-        MakeRulerClickThrough(window, false);
-        // A frame still due would show the corner of the drag after a click may have chosen another; the settled
-        // probe shows all.
-        KillTimer(window, FrameProbeTimer);
-        app.rulerFramePending = false;
-        // The drag has ended; the screen shows the ruler's last place only with a later composed frame.
-        SetTimer(window, SettledProbeTimer, SettledProbeDelay, nullptr);
-        break;
+    case WM_ENTERSIZEMOVE: BeginDrag(window); break;
+    case WM_EXITSIZEMOVE: EndDrag(window); break;
     case WM_TIMER:
         if (wParam == FrameProbeTimer) {
-            KillTimer(window, FrameProbeTimer);
-            app.rulerFramePending = false;
-            ShowRulerFrame(app.dragCorner);
+            ShowFrame(window);
             return 0;
         }
         if (wParam != SettledProbeTimer)
             break;
         KillTimer(window, SettledProbeTimer);
+        drag.settledProbePending = false;
         MeasureRuler(true);
         return 0;
+    case WM_DISPLAYCHANGE:
+        // The move loop keeps the event loop, and with it the display change's event, waiting until the drag ends:
+        // the monitors, and so the drag's limits and the range labels, follow at once.
+        if (drag.running) {
+            MeasureScreen();
+            ShowScreenRanges();
+        }
+        break;
+    case WM_DESTROY:
+        drag = {}; // the window's timers end with it
+        break;
     case WM_GETDPISCALEDSIZE:
         // The ruler measures physical pixels: moved onto a display of another scale it keeps its size in pixels.
         reinterpret_cast<SIZE*>(lParam)->cx = TkWindowWidth(RulerWindow);

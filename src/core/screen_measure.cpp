@@ -45,11 +45,11 @@ bool MeasureScreen()
 void FollowDisplayChange()
 {
     AppState& app = App();
-    const int oldWidth = app.screenWidth, oldHeight = app.screenHeight;
     // While a monitor is being switched the system may show none for a moment; the next change message follows.
     if (!MeasureScreen())
         return;
-    if (app.screenWidth != oldWidth || app.screenHeight != oldHeight) {
+    // A drag measures the monitors as they change and leaves the rest to this, when it has ended.
+    if (!RulerScalesFitScreen()) {
         // The ruler is no larger than the screen, as at start-up: its scales are as long as the screen.
         const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
         if (w > app.screenWidth || h > app.screenHeight)

@@ -5,7 +5,9 @@
 #include <tlhelp32.h>
 
 #include "core/app_state.h"
+#include "core/desktop_geometry.h"
 #include "core/object_ids.h"
+#include "core/ruler_drag.h"
 #include "measure/colour_texts.h"
 #include "measure/magnifier.h"
 #include "measure/probe_corner.h"
@@ -34,14 +36,19 @@ int ReadClass(HWND window, char* text, int size)
     return GetClassNameA(window, text, size);
 }
 
-// The colour at p: as the magnifier's copy read it, or read alone where no copy was made.
+// The colour at p: as the magnifier's copy read it, read alone where no copy was made, and unreadable (all bits set)
+// where p lies on no monitor, beyond the screen's edge or in a gap between monitors, where the copy shows black.
 void ShowColour(TkPoint p, int32_t copied)
 {
+    const AppState& app = App();
+    const TkRect screen{app.screenLeft, app.screenTop, app.screenRight, app.screenBottom};
     uint32_t colour = static_cast<uint32_t>(copied);
-    if (copied < 0) {
-        HDC screen = GetDC(nullptr);
-        colour = GetPixel(screen, p.x, p.y);
-        ReleaseDC(nullptr, screen);
+    if (!OnAMonitor(p, app.monitors, screen)) {
+        colour = CLR_INVALID;
+    } else if (copied < 0) {
+        HDC desktop = GetDC(nullptr);
+        colour = GetPixel(desktop, p.x, p.y);
+        ReleaseDC(nullptr, desktop);
     }
     const int red = colour & 0xFF, green = (colour >> 8) & 0xFF, blue = (colour >> 16) & 0xFF;
     TkSetControlColor(ColourSwatch, TkBackColour, static_cast<int32_t>(colour));
@@ -51,17 +58,16 @@ void ShowColour(TkPoint p, int32_t copied)
     TkSetControlText(DecValueField, DecText(colour));
 }
 
+// The title of the window at p, which may change at any time; its class, handle, process and task, unless the drag
+// has shown them for this window already.
 void ShowWindowAt(TkPoint p)
 {
     HWND window = ForeignWindowAt(POINT{p.x, p.y});
     // Nothing at the point: no texts to ask for (a null window would leave the buffer as it found it) and no
     // process, whose module list would otherwise name this program.
     TkSetControlText(WindowNameField, window ? ShortText(ReadTitle, window) : "");
-    // A drag passes over the same window frame after frame: its class, process and task, which stay as they are
-    // while the window lives, are read once; its title, which may change, on every frame.
-    AppState& app = App();
     const auto handle = reinterpret_cast<uintptr_t>(window);
-    if (app.draggingRuler && window && handle == app.dragFactsWindow)
+    if (DragKnowsWindowFacts(handle))
         return;
     DWORD processId = 0;
     if (window)
@@ -70,7 +76,6 @@ void ShowWindowAt(TkPoint p)
     TkSetControlText(WindowHandleField, TkIntToText(static_cast<int32_t>(static_cast<uint32_t>(handle))));
     TkSetControlText(ProcessIdField, TkIntToText(processId));
     TkSetControlText(TaskField, processId ? TaskFileName(processId) : "");
-    app.dragFactsWindow = app.draggingRuler ? handle : 0;
 }
 
 } // namespace

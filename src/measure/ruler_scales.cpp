@@ -53,3 +53,10 @@ void DrawRulerScales()
     app.LeftScaleBitmap = DrawScale(ScaleSide::Left, app.LeftScaleBitmap);
     app.RightScaleBitmap = DrawScale(ScaleSide::Right, app.RightScaleBitmap);
 }
+
+bool RulerScalesFitScreen()
+{
+    const AppState& app = App();
+    return TkImageWidth(app.TopScaleBitmap) == PlanScale(ScaleSide::Top, app.screenWidth, app.screenHeight).width &&
+           TkImageHeight(app.LeftScaleBitmap) == PlanScale(ScaleSide::Left, app.screenWidth, app.screenHeight).height;
+}

@@ -4,3 +4,5 @@
 // numbers when the screen has changed its size. The old pictures' handles are freed: the ruler's scale controls
 // must be given the new ones at once (ShowRulerScales).
 void DrawRulerScales();
+// Whether the scale pictures are drawn for the screen as it was measured last.
+bool RulerScalesFitScreen();

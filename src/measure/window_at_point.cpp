@@ -95,33 +95,34 @@ HWND WindowBelow(HWND own, POINT p)
 
 } // namespace
 
+bool LetHitTestsThrough(HWND window, bool through)
+{
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    if (!(style & WS_EX_LAYERED) || ClickThrough(style) == through)
+        return false;
+    SetWindowLongPtrA(window, GWL_EXSTYLE,
+                      through ? style | WS_EX_TRANSPARENT : style & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT));
+    return true;
+}
+
 HWND ForeignWindowAt(POINT p)
 {
-    // On Windows the ruler's key-coloured peephole lets the hit test through; where it does not (Wine), a layered
-    // window of the program's own at the point is made click-through for one more question, so that the system's
-    // own rules name the window below. Only the extended style changes, for the time of one hit test: no repaint,
-    // no move, the layered attributes stay. During a drag the mouse is captured, so its input keeps going to the
-    // ruler whatever the hit test says; and Wine turns the display's input into messages on this thread, which
-    // does nothing else meanwhile.
-    struct Restore {
-        HWND window;
-        LONG_PTR style;
-    } restore[4];
-    int changed = 0;
+    // A layered window of the program's own at the point lets the hit test through for one more question, so that
+    // the system's own rules name the window below. During a drag the mouse is captured, so its input keeps going
+    // to the ruler whatever the hit test says; and Wine turns the display's input into messages on this thread,
+    // which does nothing else meanwhile.
+    HWND passed[4];
+    int count = 0;
     HWND found = WindowFromPoint(p);
-    while (found && OwnWindow(found) && changed < 4) {
+    while (found && OwnWindow(found) && count < 4) {
         HWND root = GetAncestor(found, GA_ROOT);
-        const LONG_PTR style = GetWindowLongPtrA(root, GWL_EXSTYLE);
-        if (!(style & WS_EX_LAYERED) || ClickThrough(style))
+        if (!LetHitTestsThrough(root, true))
             break;
-        restore[changed++] = {root, style};
-        SetWindowLongPtrA(root, GWL_EXSTYLE, style | WS_EX_TRANSPARENT);
+        passed[count++] = root;
         found = WindowFromPoint(p);
     }
-    while (changed > 0) {
-        --changed;
-        SetWindowLongPtrA(restore[changed].window, GWL_EXSTYLE, restore[changed].style);
-    }
+    while (count > 0)
+        LetHitTestsThrough(passed[--count], false);
     // The control panel, the short guide or a tooltip of the program's own at the point: the search goes on below
     // it in Z-order by the same rules.
     if (found && OwnWindow(found))

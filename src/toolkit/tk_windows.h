@@ -24,6 +24,9 @@ constexpr uint32_t TkMinimiseBox = 0x00020000; // WS_MINIMIZEBOX
 constexpr uint32_t TkBorderless = 0x80000000;  // WS_POPUP
 constexpr uint32_t TkCentred = 0x00000001;     // placed in the middle of the screen after creation
 constexpr uint32_t TkInvisible = 0x10000000;   // created hidden
+// WS_CLIPCHILDREN: the window's own painting leaves its controls' places alone. Without it, under Wine, a control
+// moved into the part by which the window has just grown is painted over by the window's background and not again.
+constexpr uint32_t TkClipChildren = 0x02000000;
 // The inner size is given for 96 dpi and scaled to the resolution of the display the window stands on; its controls
 // start with the default font at that resolution. The program places the controls for TkWindowDpi itself.
 constexpr uint32_t TkScaled = 0x00000002;

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible;
+// Clipping its controls keeps the ruler's background from covering the peephole where the ruler has grown.
+constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible | TkClipChildren;
 
 // The labels and the centre symbol, in the order they are hidden and shown.
 constexpr int sizeDependentControls[] = {RulerCentreImage, RulerOriginLabel, RulerWidthLabel, RulerHeightLabel};
@@ -54,7 +55,6 @@ void BuildRulerWindow()
                      settings.RulerWindowHeight, "Lineal - Tessaro", RulerWindowFlags);
     if (!window)
         return;
-    app.rulerFramePending = false; // a new window has no timer
     TkPlaceKeepValue(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY);
     TkSetWindowColor(RulerWindow, RulerGrey);
     SetWindowLongA(window, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TOOLWINDOW);

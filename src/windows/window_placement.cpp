@@ -57,16 +57,15 @@ void Nudge(const RulerNudge& nudge)
 // copy of the rectangle, so they do not act on a nudge: the keys can push the ruler past an edge of the screen.
 void PlaceNudged(int window, int x, int y, int width, int height, UINT message, int side)
 {
-    AppState& app = App();
-    app.nudgingRuler = true;
+    BeginRulerNudge();
     TkResizeWindow(window, x, y, width, height);
-    NudgeRectangle& rect = app.NudgeRect;
+    NudgeRectangle& rect = App().NudgeRect;
     rect.left = TkWindowX(window);
     rect.top = TkWindowY(window);
     rect.right = rect.left + TkWindowWidth(window);
     rect.bottom = rect.top + TkWindowHeight(window);
     SendMessageA(TkWindowHandle(window), message, static_cast<WPARAM>(side), reinterpret_cast<LPARAM>(&rect));
-    app.nudgingRuler = false;
+    EndRulerNudge();
 }
 
 // The part the user takes a window by: its title bar, or the whole of a window without one (the ruler).

@@ -7,6 +7,7 @@
 
 #include "core/object_ids.h"
 #include "measure_support.h"
+#include "monitor_layout.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ const ColourTexts Orange = {RGB(200, 100, 50), "200,100,50", "20\xB0,60%,49%", "
 const ColourTexts SteelBlue = {RGB(51, 102, 153), "51,102,153", "209\xB0,50%,40%", "#336699", "10053171"};
 const ColourTexts Amber = {RGB(255, 128, 0), "255,128,0", "30\xB0,100%,50%", "#FF8000", "33023"};
 const ColourTexts Magenta = {RGB(255, 0, 255), "255,0,255", "299\xB0,100%,50%", "#FF00FF", "16711935"};
+// A pixel that cannot be read: white, but -1 as its decimal value.
+const ColourTexts Unreadable = {CLR_INVALID, "255,255,255", "0\xB0,0%,100%", "#FFFFFF", "-1"};
 
 struct Corner {
     const char* name;
@@ -64,13 +67,13 @@ protected:
         ASSERT_TRUE(program.Start(places)) << program.StartProblem();
     }
 
-    // A backdrop below the ruler and one pixel window of its own colour on each corner pixel.
-    void LayCornerPixels()
+    // A backdrop below the ruler and one pixel window of its own colour on each corner pixel of the box.
+    void LayCornerPixels(const RulerBox& box = Ruler)
     {
-        backdrop = std::make_unique<ColourWindow>(
-            "backdrop", Backdrop, RECT{Ruler.x - 40, Ruler.y - 40, Ruler.x + Ruler.w + 40, Ruler.y + Ruler.h + 40});
+        backdrop = std::make_unique<ColourWindow>("backdrop", Backdrop,
+                                                  RECT{box.x - 40, box.y - 40, box.x + box.w + 40, box.y + box.h + 40});
         for (const Corner& c : corners)
-            pixels.push_back(std::make_unique<ColourWindow>(c.name, c.texts->colour, PixelRect(CornerPixel(Ruler, c))));
+            pixels.push_back(std::make_unique<ColourWindow>(c.name, c.texts->colour, PixelRect(CornerPixel(box, c))));
     }
 
     void SelectCorner(const Corner& c) { program.ClickControl(c.option); }
@@ -381,5 +384,66 @@ TEST_F(CornerProbeTest, SwitchingTooltipsKeepsTheRulerAndClearsTheCorner)
     EXPECT_EQ(program.Field(RgbValueField), "");
     EXPECT_EQ(program.Field(TaskField), "");
 }
+
+// A corner that lies on no monitor cannot be read: beyond any edge of the screen (where the magnifier shows black)
+// or in a gap between monitors of different sizes.
+struct OffScreenCorner {
+    const char* name;
+    RulerBox ruler;
+    int corner;
+    const MonitorLayout* monitors = nullptr; // none: the one screen of the test display
+};
+
+class UnreadableCornerTest : public testing::TestWithParam<OffScreenCorner> {
+protected:
+    MeasuredProgram program;
+};
+
+TEST_P(UnreadableCornerTest, ShowsTheUnreadablePixelNotBlack)
+{
+    const OffScreenCorner& c = GetParam();
+    if (c.monitors) {
+        if (!CanSplitDisplay())
+            GTEST_SKIP() << "several monitors need the display of the several-monitor prefix (ctest -R e2e.Monitors)";
+        ASSERT_TRUE(UseMonitors(*c.monitors)) << "Wine sees " << DescribeMonitors();
+    }
+    StartPlaces places;
+    places.ruler = c.ruler;
+    places.mainX = 600;
+    places.mainY = 300;
+    ASSERT_TRUE(program.Start(places)) << program.StartProblem();
+    program.ClickControl(c.corner);
+    const auto shows = [&] {
+        return program.Field(RgbValueField) == Unreadable.rgb && program.Field(HslValueField) == Unreadable.hsl &&
+               program.Field(HtmlValueField) == Unreadable.html && program.Field(DecValueField) == Unreadable.dec;
+    };
+    EXPECT_TRUE(WaitUntil(shows, FieldTimeout))
+        << program.Field(RgbValueField) << " | " << program.Field(HslValueField) << " | "
+        << program.Field(HtmlValueField) << " | " << program.Field(DecValueField);
+}
+
+void PrintTo(const OffScreenCorner& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+std::string OffScreenCornerName(const testing::TestParamInfo<OffScreenCorner>& info)
+{
+    return info.param.name;
+}
+
+const OffScreenCorner offScreenCorners[] = {
+    {"JustLeftOfTheScreen", {-1, 300, 300, 150}, CornerTopLeftOption},
+    {"AboveTheScreen", {300, -5, 300, 150}, CornerTopRightOption},
+};
+
+INSTANTIATE_TEST_SUITE_P(Edges, UnreadableCornerTest, testing::ValuesIn(offScreenCorners), OffScreenCornerName);
+
+// The bottom-right corner below the shorter monitor on the right.
+const OffScreenCorner gapCorners[] = {
+    {"InTheGapBelowTheShorterMonitor", {1800, 100, 300, 900}, CornerBottomRightOption, &ShorterMonitorRight},
+};
+
+INSTANTIATE_TEST_SUITE_P(Monitors, UnreadableCornerTest, testing::ValuesIn(gapCorners), OffScreenCornerName);
 
 } // namespace

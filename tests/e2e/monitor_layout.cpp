@@ -37,6 +37,7 @@ bool Same(const std::vector<RECT>& a, const std::vector<RECT>& b)
 } // namespace
 
 const MonitorLayout ShorterMonitorRight = {{0, 0, 1920, 1080}, {1920, 0, 3200, 720}};
+const MonitorLayout EvenMonitorRight = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1080}};
 const MonitorLayout MonitorLeft = {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
 const MonitorLayout PrimaryAlone = {{0, 0, 1920, 1080}};
 

@@ -12,6 +12,7 @@ using MonitorLayout = std::vector<RECT>;
 
 // A 1920 x 1080 primary monitor with a shorter 1280 x 720 one to its right, or a 1280 x 1024 one to its left.
 extern const MonitorLayout ShorterMonitorRight;
+extern const MonitorLayout EvenMonitorRight; // the one on the right as tall as the primary one
 extern const MonitorLayout MonitorLeft;
 extern const MonitorLayout PrimaryAlone;
 

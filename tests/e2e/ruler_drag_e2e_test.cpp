@@ -15,15 +15,16 @@ namespace {
 // Generous: a loaded machine may keep the program busy for seconds, and a wait that ends early costs nothing.
 constexpr auto StepTimeout = std::chrono::seconds(20);
 
-// One mouse position of a drag, as an offset from the press, and the ruler the step must leave.
+// One mouse position of a drag, as an offset from the press, and the ruler the step must leave; the monitors change
+// to the given ones, while the button is held, before the mouse moves.
 struct DragStep {
     int dx, dy;
     RulerBox expected;
+    const MonitorLayout* monitorsBefore = nullptr;
 };
 
-// A window of one colour under the place where the drag leaves the ruler's bottom-right corner, and the text the
-// colour field must then show. The spots lie under moved or shrunk rulers: Wine puts the part by which a layered
-// window grew on the screen image that the probe reads, so under a grown corner it reads the ruler itself.
+// A window of one colour under the place where the drag leaves the ruler's measuring corner, and the text the colour
+// field must then show.
 struct ColourSpot {
     RECT place;
     COLORREF colour;
@@ -33,7 +34,8 @@ struct ColourSpot {
 // The system's move loop proposes on Windows the start rectangle plus the whole mouse movement, under Wine the last
 // accepted rectangle plus the movement since the last step. Past a limit the steps only push further, so both give
 // the same ruler. With the bottom-right corner selected, after the release and with no further input the panel, the
-// ruler's labels, scales and peephole must show the ruler's last place, and the colour field the pixel there.
+// ruler's labels, scales and peephole must show the ruler's last place, and the colour field the pixel there. The
+// bottom-right corner is selected unless a case names another.
 struct DragCase {
     const char* name;
     RulerBox start;
@@ -45,7 +47,16 @@ struct DragCase {
     bool contentsShown = true;
     // Several monitors, on the display of the several-monitor prefix; none: the one 1280 x 1024 screen.
     const MonitorLayout* monitors = nullptr;
+    int corner = CornerBottomRightOption;
 };
+
+// Where the peephole stands in a ruler of the box's size with the corner option selected.
+POINT PeepholeIn(const RulerBox& box, int corner)
+{
+    const bool right = corner == CornerTopRightOption || corner == CornerBottomRightOption;
+    const bool bottom = corner == CornerBottomLeftOption || corner == CornerBottomRightOption;
+    return {right ? box.w - 1 : 0, bottom ? box.h - 1 : 0};
+}
 
 // The one screen of the cases without monitors of their own: the tests skip on another.
 constexpr int ScreenW = 1280, ScreenH = 1024;
@@ -92,15 +103,17 @@ protected:
     // the box.
     bool AllShow(const RulerBox& box, const ColourSpot* spot) const
     {
-        return program.PanelAgrees(box) && program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}).empty() &&
+        return program.PanelAgrees(box) &&
+               program.RulerControlsMisfit(box, PeepholeIn(box, GetParam().corner)).empty() &&
                (!spot || (program.Field(RgbValueField) == spot->rgb && program.Field(WindowNameField) == "spot" &&
                           program.Field(WindowClassField) == SpotClass));
     }
 
     std::string Shown(const RulerBox& box) const
     {
-        return "panel " + program.PanelTexts() + "; ruler " + program.RulerControlsMisfit(box, {box.w - 1, box.h - 1}) +
-               "; colour " + program.Field(RgbValueField) + " window \"" + program.Field(WindowNameField) + "\" " +
+        return "panel " + program.PanelTexts() + "; ruler " +
+               program.RulerControlsMisfit(box, PeepholeIn(box, GetParam().corner)) + "; colour " +
+               program.Field(RgbValueField) + " window \"" + program.Field(WindowNameField) + "\" " +
                program.Field(WindowClassField);
     }
 
@@ -116,7 +129,7 @@ protected:
         std::unique_ptr<ColourWindow> spotWindow;
         if (c.spot)
             spotWindow = std::make_unique<ColourWindow>("spot", c.spot->colour, c.spot->place, false, SpotClass);
-        program.ClickControl(CornerBottomRightOption);
+        program.ClickControl(c.corner);
         ASSERT_TRUE(WaitUntil([&] { return AllShow(c.start, nullptr); }, StepTimeout)) << Shown(c.start);
         POINT press = c.press;
         ClientToScreen(program.RulerWindowHandle(), &press);
@@ -125,6 +138,9 @@ protected:
         for (size_t i = 0; i < c.steps.size(); ++i) {
             const DragStep& step = c.steps[i];
             SCOPED_TRACE(testing::Message() << "step " << i << ": mouse moved by " << step.dx << "," << step.dy);
+            if (step.monitorsBefore) {
+                ASSERT_TRUE(UseMonitors(*step.monitorsBefore)) << "Wine sees " << DescribeMonitors();
+            }
             MoveMouseTo(press.x + step.dx, press.y + step.dy);
             // Without the contents shown the ruler stays where it is until the release.
             if (!c.contentsShown) {
@@ -135,7 +151,19 @@ protected:
                 }
                 continue;
             }
-            EXPECT_TRUE(WaitUntil([&] { return program.RulerWindowBox() == step.expected; }, StepTimeout))
+            // After monitors changed, the step's mouse position may have come before the program took them: the mouse
+            // goes a pixel off and back until the ruler stands where the new limits let it.
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    if (program.RulerWindowBox() == step.expected)
+                        return true;
+                    if (step.monitorsBefore) {
+                        MoveMouseTo(press.x + step.dx - 1, press.y + step.dy - 1);
+                        MoveMouseTo(press.x + step.dx, press.y + step.dy);
+                    }
+                    return false;
+                },
+                StepTimeout))
                 << "expected " << Describe(step.expected) << ", the ruler is at " << Describe(program.RulerWindowBox());
             // The frame after the last step reads the screen there while the button is still held.
             const ColourSpot* spot = i + 1 == c.steps.size() ? c.spot : nullptr;
@@ -171,6 +199,11 @@ const ColourSpot orangeAtTheRight = {{1200, 400, 1280, 500}, RGB(200, 100, 50), 
 const ColourSpot blueAtTheShrunkCorner = {{620, 390, 660, 430}, RGB(51, 102, 153), "51,102,153"};
 const ColourSpot greenNearTheLeastSize = {{410, 310, 440, 340}, RGB(30, 160, 90), "30,160,90"};
 const ColourSpot greenInTheMiddle = {{760, 480, 820, 540}, RGB(30, 160, 90), "30,160,90"};
+// Under corners that the drag takes beyond the size the ruler's window was made with.
+const ColourSpot amberAtTheGrownRight = {{1250, 430, 1280, 470}, RGB(255, 128, 0), "255,128,0"};
+const ColourSpot blueAtTheGrownBottomLeft = {{80, 1000, 130, 1024}, RGB(51, 102, 153), "51,102,153"};
+const ColourSpot orangeAtTheGrownTopRight = {{1250, 780, 1280, 820}, RGB(200, 100, 50), "200,100,50"};
+const ColourSpot greenAtTheGrownBottom = {{2470, 690, 2510, 720}, RGB(30, 160, 90), "30,160,90"};
 
 // A press 15 pixels or more inside the left and top edges and more than 14 inside the right and bottom edges moves
 // the ruler; the presses lie on those boundaries. A moved ruler stops flush at the screen's right and bottom edges and
@@ -243,20 +276,25 @@ const DragCase sizeCases[] = {
      {400, 300, 300, 150},
      {14, 136},
      {{95, -45, {495, 300, 205, 105}}, {285, -135, {677, 300, 23, 23}}}},
-    {"RightEdgeStopsAtTheScreensRight",
-     {900, 300, 300, 150},
-     {286, 75},
-     {{25, 0, {900, 300, 325, 150}}, {93, 0, {900, 300, 380, 150}}},
-     20},
-    {"BottomEdgeStopsAtTheScreensBottom",
-     {100, 800, 300, 150},
-     {150, 136},
-     {{0, 25, {100, 800, 300, 175}}, {0, 87, {100, 800, 300, 224}}}},
-    {"BottomRightCornerStopsAtTheScreensCorner",
-     {900, 800, 300, 150},
-     {286, 136},
-     {{25, 25, {900, 800, 325, 175}}, {84, 82, {900, 800, 380, 224}}},
-     20},
+    {.name = "RightEdgeStopsAtTheScreensRight",
+     .start = {900, 300, 300, 150},
+     .press = {286, 75},
+     .steps = {{25, 0, {900, 300, 325, 150}}, {93, 0, {900, 300, 380, 150}}},
+     .mainX = 20,
+     .spot = &amberAtTheGrownRight},
+    {.name = "BottomEdgeStopsAtTheScreensBottom",
+     .start = {100, 800, 300, 150},
+     .press = {150, 136},
+     .steps = {{0, 25, {100, 800, 300, 175}}, {0, 87, {100, 800, 300, 224}}},
+     .spot = &blueAtTheGrownBottomLeft,
+     .corner = CornerBottomLeftOption},
+    {.name = "BottomRightCornerStopsAtTheScreensCorner",
+     .start = {900, 800, 300, 150},
+     .press = {286, 136},
+     .steps = {{25, 25, {900, 800, 325, 175}}, {84, 82, {900, 800, 380, 224}}},
+     .mainX = 20,
+     .spot = &orangeAtTheGrownTopRight,
+     .corner = CornerTopRightOption},
     {"WithoutContentsShownSizesAtTheRelease",
      {400, 300, 300, 150},
      {286, 136},
@@ -299,6 +337,19 @@ const DragCase monitorCases[] = {
      .start = {2200, 400, 300, 150},
      .press = {150, 136},
      .steps = {{0, 100, {2200, 400, 300, 250}}, {0, 300, {2200, 400, 300, 320}}},
+     .spot = &greenAtTheGrownBottom,
+     .monitors = &ShorterMonitorRight},
+    // Monitors that change while the button is held change the drag's limits at once. (The system's move loop keeps
+    // the mouse inside the screen as it was when the drag began: a monitor beyond it is reached by the next drag.)
+    {.name = "StopsAtTheEdgeOfAMonitorThatGoesDuringTheDrag",
+     .start = {1500, 300, 300, 150},
+     .press = {150, 75},
+     .steps = {{300, 0, {1800, 300, 300, 150}}, {700, 0, {1620, 300, 300, 150}, &PrimaryAlone}},
+     .monitors = &ShorterMonitorRight},
+    {.name = "ReachesFurtherOnAMonitorThatGrowsDuringTheDrag",
+     .start = {2200, 400, 300, 150},
+     .press = {150, 75},
+     .steps = {{0, 100, {2200, 500, 300, 150}}, {0, 500, {2200, 900, 300, 150}, &EvenMonitorRight}},
      .monitors = &ShorterMonitorRight},
     {.name = "ReachesTheMonitorOnTheLeft",
      .start = {100, 300, 300, 150},

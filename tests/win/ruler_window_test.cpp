@@ -14,6 +14,7 @@
 #include "window_search.h"
 #include "windows/main_window.h"
 #include "windows/ruler_window.h"
+#include "windows/window_placement.h"
 
 namespace {
 
@@ -37,27 +38,33 @@ COLORREF RulerPixel(int x, int y)
 
 } // namespace
 
-// The corner pixel is read through the peephole; were a scale painted over it, the probe would read the ruler.
+// The corner pixel is read through the peephole; were a scale painted over it, the probe would read the ruler. It
+// must be open at the ruler's first size and after the ruler has grown: the part by which a window grows is painted
+// with the window's background, over a peephole moved there.
 TEST_F(RulerWindowTest, PeepholeShowsAboveTheScalesAtEveryCorner)
 {
-    struct Case {
-        int option;
-        int x, y;
-    } cases[] = {
-        {CornerTopLeftOption, 0, 0},
-        {CornerTopRightOption, 299, 0},
-        {CornerBottomRightOption, 299, 149},
-        {CornerBottomLeftOption, 0, 149},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "corner " << c.x << "," << c.y);
-        TkSetControlState(c.option, 1);
-        ProbeRulerCorner();
-        RedrawWindow(TkWindowHandle(RulerWindow), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PumpMessages();
-        EXPECT_EQ(RulerPixel(c.x, c.y), static_cast<COLORREF>(KeyColour));
-        // The neighbour inside the ruler is scale or ruler grey, never the key colour.
-        EXPECT_NE(RulerPixel(c.x == 0 ? 1 : c.x - 1, c.y), static_cast<COLORREF>(KeyColour));
+    for (const int growth : {0, 1, 40}) {
+        ResizeRulerSide(RulerWindow, SideRight, growth);
+        ResizeRulerSide(RulerWindow, SideBottom, growth);
+        const int w = TkWindowWidth(RulerWindow), h = TkWindowHeight(RulerWindow);
+        struct Case {
+            int option;
+            int x, y;
+        } cases[] = {
+            {CornerTopLeftOption, 0, 0},
+            {CornerTopRightOption, w - 1, 0},
+            {CornerBottomRightOption, w - 1, h - 1},
+            {CornerBottomLeftOption, 0, h - 1},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "ruler " << w << " x " << h << ", corner " << c.x << "," << c.y);
+            TkSetControlState(c.option, 1);
+            ProbeRulerCorner();
+            PumpMessages();
+            EXPECT_EQ(RulerPixel(c.x, c.y), static_cast<COLORREF>(KeyColour));
+            // The neighbour inside the ruler is scale or ruler grey, never the key colour.
+            EXPECT_NE(RulerPixel(c.x == 0 ? 1 : c.x - 1, c.y), static_cast<COLORREF>(KeyColour));
+        }
     }
 }
 
@@ -151,18 +158,28 @@ TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
     ProbeRulerCorner();
     const std::string startColour = TkGetControlText(RgbValueField);
 
+    // A probe still due from a drag that has just ended would measure inside the next one.
     SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_TRUE(RulerProbeDue());
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_FALSE(RulerProbeDue()) << "the probe after the last drag is still due";
+    const auto dragStart = std::chrono::steady_clock::now();
+    // Two frames of a display of at least 24 Hz: the steps before then leave the screen to the next frame.
+    const auto frameDue = dragStart + std::chrono::milliseconds(2 * 1000 / 24);
     for (int x = 101; x <= 110; ++x) {
         SetWindowPos(ruler, nullptr, x, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         // Read before any message is pumped: the step itself wrote the edges and read nothing from the screen.
         EXPECT_EQ(TkGetControlText(LeftEdgeTopField), std::to_string(x));
         EXPECT_EQ(TkGetControlText(RightEdgeBottomField), std::to_string(x + 299));
-        EXPECT_EQ(TkGetControlText(RgbValueField), startColour);
+        if (std::chrono::steady_clock::now() < frameDue) {
+            EXPECT_EQ(TkGetControlText(RgbValueField), startColour);
+        }
     }
     EXPECT_TRUE(WaitUntil(
         [] {
             PumpMessages();
-            return !App().rulerFramePending;
+            return !RulerProbeDue();
         },
         std::chrono::seconds(5)));
     EXPECT_NE(TkGetControlText(RgbValueField), startColour) << "the frame after the last step reads its place";
@@ -179,6 +196,19 @@ TEST_F(RulerWindowTest, DragStepShowsItsEdgesAtOnceAndTheScreenWithTheNextFrame)
     char native[16] = {};
     GetWindowTextA(TkControlHandle(LeftEdgeTopField), native, sizeof(native));
     EXPECT_STREQ(native, "110");
+
+    // Steps that keep coming leave the frame's timer no turn (no message is pumped here): a frame two frames late is
+    // shown by a step.
+    const std::string whiteColour = TkGetControlText(RgbValueField);
+    int x = 91;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            x = x == 90 ? 91 : 90; // over the black patch
+            SetWindowPos(ruler, nullptr, x, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return TkGetControlText(RgbValueField) != whiteColour;
+        },
+        std::chrono::seconds(5)))
+        << "no frame while the steps kept coming";
     SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_FALSE(GetWindowLongPtrA(ruler, GWL_EXSTYLE) & WS_EX_TRANSPARENT) << "the ruler takes the mouse again";
     DestroyWindow(black);
@@ -198,6 +228,7 @@ TEST_F(RulerWindowTest, MagnifierAtTheScreensEdgeShowsTheCornerAndBlackBeyond)
     PumpMessages();
     ProbeRulerCorner();
     EXPECT_EQ(TkGetControlText(RgbValueField), "255,255,255");
+    EXPECT_EQ(TkGetControlText(DecValueField), "16777215") << "white, not the unreadable pixel";
     const AppState& app = App();
     const int block = app.magnifierWidth / app.captureWidth, middle = block * (app.captureWidth / 2) + block / 2;
     HDC dc = CreateCompatibleDC(nullptr);

@@ -128,9 +128,9 @@ int MoveQuietly(int step)
 {
     HWND ruler = TkWindowHandle(RulerWindow);
     const int x = TkWindowX(RulerWindow) + ((step / 20) % 2 ? -1 : 1);
-    App().nudgingRuler = true;
+    BeginRulerNudge();
     SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    App().nudgingRuler = false;
+    EndRulerNudge();
     return x;
 }
 
@@ -197,7 +197,7 @@ DragResult SimulateDrag(int steps, bool oldWay)
     WaitUntil(
         [] {
             PumpMessages();
-            return !App().rulerFramePending;
+            return !RulerProbeDue();
         },
         std::chrono::seconds(2));
     result.duration = NowMs() - start;
@@ -262,7 +262,7 @@ int main(int argc, char** argv)
         const int x = TkWindowX(RulerWindow) + ((i / 20) % 2 ? -1 : 1);
         SetWindowPos(ruler, nullptr, x, TkWindowY(RulerWindow), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const double start = NowMs();
-        ShowRulerFrame(App().dragCorner);
+        ShowRulerFrame(App().rulerDrag.corner);
         const double probed = NowMs();
         // The painting as the move loop does it: the paint messages of the invalidated controls.
         MSG paint;
@@ -337,7 +337,7 @@ int main(int argc, char** argv)
         MoveQuietly(i);
         const double start = NowMs();
         TkHoldControlPainting(1);
-        MeasureRulerGeometry(App().dragCorner);
+        MeasureRulerGeometry(App().rulerDrag.corner);
         TkHoldControlPainting(0);
         geometry.push_back(NowMs() - start);
     }
