@@ -61,8 +61,34 @@ bool TakesPoint(HWND window, POINT p)
     return inside;
 }
 
-// The system descends from a window into the first child in Z-order that takes the point, through the client area
-// only, and not into a disabled or minimised window.
+// A group box: a button of that type, on Windows also one of a class built on the system's button (there
+// RealGetWindowClass names the system's class beneath).
+bool GroupBox(HWND window)
+{
+    char name[16] = {};
+    return (GetWindowLongPtrA(window, GWL_STYLE) & (WS_CHILD | BS_TYPEMASK)) == (WS_CHILD | BS_GROUPBOX) &&
+           RealGetWindowClassA(window, name, sizeof(name)) && lstrcmpiA(name, "Button") == 0;
+}
+
+// The child of a window that takes the point, first in Z-order; a group box only where no other child takes it. A
+// group box frames the controls it lies over, and a user pointing into it points at them: Windows' own look-up for
+// a child at a point passes a group box over the same way, Wine's does not.
+HWND ChildAt(HWND window, POINT p)
+{
+    HWND groupBox = nullptr;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!TakesPoint(child, p))
+            continue;
+        if (!GroupBox(child))
+            return child;
+        if (!groupBox)
+            groupBox = child;
+    }
+    return groupBox;
+}
+
+// The system descends from a window into a child that takes the point, through the client area only, and not into
+// a disabled or minimised window.
 HWND DeepestChild(HWND window, POINT p)
 {
     for (;;) {
@@ -72,13 +98,20 @@ HWND DeepestChild(HWND window, POINT p)
         RECT client;
         if (!ScreenToClient(window, &inside) || !GetClientRect(window, &client) || !PtInRect(&client, inside))
             return window;
-        HWND child = GetWindow(window, GW_CHILD);
-        while (child && !TakesPoint(child, p))
-            child = GetWindow(child, GW_HWNDNEXT);
+        HWND child = ChildAt(window, p);
         if (!child)
             return window;
         window = child;
     }
+}
+
+// The control beneath a group box that the system named at the point, where one takes it; the group box otherwise.
+HWND PastGroupBox(HWND found, POINT p)
+{
+    if (!found || !GroupBox(found))
+        return found;
+    HWND beneath = ChildAt(GetAncestor(found, GA_PARENT), p);
+    return beneath && !GroupBox(beneath) ? DeepestChild(beneath, p) : found;
 }
 
 // The window at the point among the top-level windows below one of the program's own, as the system would find
@@ -126,6 +159,6 @@ HWND ForeignWindowAt(POINT p)
     // The control panel, the short guide or a tooltip of the program's own at the point: the search goes on below
     // it in Z-order by the same rules.
     if (found && OwnWindow(found))
-        found = WindowBelow(found, p);
-    return found;
+        return WindowBelow(found, p);
+    return PastGroupBox(found, p);
 }

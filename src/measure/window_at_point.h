@@ -4,8 +4,9 @@
 #include <windows.h>
 
 // The window the system finds at a screen point as if the program's own windows were not there: the deepest child,
-// passing over hidden windows, disabled child windows and click-through windows, as WindowFromPoint does. Null when
-// no window lies there (a point off every screen).
+// passing over hidden windows, disabled child windows and click-through windows, as WindowFromPoint does, and over a
+// group box where another control beneath it takes the point. Null when no window lies there (a point off every
+// screen).
 HWND ForeignWindowAt(POINT p);
 // Lets the system's hit test pass through a layered window of the program's own (through = true), or has the window
 // take the mouse again; true when the window's style changed. Windows' hit test passes through the key-coloured

@@ -147,21 +147,57 @@ void ShowTextNow(TkControlRecord& record)
     PaintStaticNow(record);
 }
 
+// A text control's window procedure in front of the static's own, which its user data holds: the control paints
+// itself from the toolkit's record. Everything else is the static's, and so is the painting of a control whose record
+// is gone (while it is destroyed).
+LRESULT CALLBACK TextControlProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto staticProcedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+    const TkControlRecord* record = nullptr;
+    if (message == WM_PAINT || message == WM_PRINTCLIENT || message == WM_ENABLE) {
+        record = TkFindControlByHandle(handle);
+        if (record && record->kind != TkControlKind::Text)
+            record = nullptr;
+    }
+    if (record && (message == WM_PAINT || message == WM_PRINTCLIENT)) {
+        // Both may bring a device context to draw into, as the static's own painting accepts.
+        if (wParam) {
+            TkDrawTextControl(*record, reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        PAINTSTRUCT paint;
+        if (HDC dc = BeginPaint(handle, &paint)) {
+            TkDrawTextControl(*record, dc);
+            EndPaint(handle, &paint);
+        }
+        return 0;
+    }
+    const LRESULT result = CallWindowProcA(staticProcedure, handle, message, wParam, lParam);
+    // The static paints itself at once when it is enabled or disabled (Wine's does, its own way): the toolkit's
+    // drawing goes over it.
+    if (record && message == WM_ENABLE && IsWindowVisible(handle))
+        PaintStaticNow(*record);
+    return result;
+}
+
 } // namespace
 
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style)
 {
-    // Drawn by the toolkit, as the static would draw it: a drag repaints a dozen fields per frame, and a static
-    // asks its window for its own text each time it paints (a trip to the window system under Wine).
+    // A static with its own styles, which other programs read (an inspection or accessibility tool sees its
+    // alignment), painted by the toolkit as the static would paint it: a drag repaints a dozen fields per frame,
+    // and a static asks its window for its own text each time it paints (a trip to the window system under Wine).
     const UINT alignment = (style & SS_TYPEMASK) == SS_RIGHT    ? DT_RIGHT
                            : (style & SS_TYPEMASK) == SS_CENTER ? DT_CENTER
                                                                 : DT_LEFT;
-    HWND handle = CreateControl(control, TkControlKind::Text, "STATIC", text,
-                                (style & ~SS_TYPEMASK) | SS_OWNERDRAW | SS_NOPREFIX | WS_GROUP, 0, x, y, width, height);
+    HWND handle = CreateControl(control, TkControlKind::Text, "STATIC", text, style | SS_NOPREFIX | WS_GROUP, 0, x, y,
+                                width, height);
     if (TkControlRecord* record = handle ? TkFindControl(control) : nullptr) {
         record->textFormat = alignment | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
         record->lastText.assign(text);
         record->textSet = true;
+        SetWindowLongPtrA(handle, GWLP_USERDATA, GetWindowLongPtrA(handle, GWLP_WNDPROC));
+        SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TextControlProcedure));
     }
     return handle;
 }

@@ -58,7 +58,8 @@ struct TkControlRecord {
     // Shows the default font of its window, which follows the window's resolution.
     bool defaultFont = true;
     HFONT font = nullptr;
-    // A text control is drawn by the toolkit (an owner-drawn static): its DrawText alignment and wrapping.
+    // A text control is painted by the toolkit (its static's painting taken over): its DrawText alignment and
+    // wrapping.
     UINT textFormat = 0;
 };
 

@@ -120,15 +120,6 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         if (HBRUSH brush = ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return reinterpret_cast<LRESULT>(brush);
         break;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const TkControlRecord* control = item->CtlType == ODT_STATIC ? TkFindControlByHandle(item->hwndItem) : nullptr;
-        if (control && control->kind == TkControlKind::Text) {
-            TkDrawTextControl(*control, item->hDC);
-            return TRUE;
-        }
-        break;
-    }
     case WM_ERASEBKGND:
         if (HBRUSH brush = BackgroundBrush(handle, record, isWindow)) {
             RECT client;

@@ -227,15 +227,35 @@ TEST_F(CornerProbeTest, WindowFieldsNameTheWindowAtTheCorner)
 }
 
 // Below the ruler, and below the control panel too, the fields name the window the system finds there once the
-// program's own windows are left out: the window the user sees through the peephole, never the program itself.
+// program's own windows are left out: the window the user sees through the peephole, never the program itself. A
+// group box is passed over for the control beneath it, as a user pointing into a dialog means that control; it is
+// named only where nothing lies beneath it.
 TEST_F(CornerProbeTest, WindowFieldsBehindTheRulerShowTheWindowTheSystemFindsThere)
 {
     const std::string title = "Behind the ruler";
     const std::string className = "TessaroMeasureBehindTheRuler";
     const POINT p{Ruler.x + Ruler.w - 1, Ruler.y + Ruler.h - 1};
-    ColourWindow behind(title, Amber.colour, RECT{p.x - 5, p.y - 5, p.x + 5, p.y + 5}, false, className);
+    // A dialog's controls, clear of the window's centre: a group box over a list and an edit field (made first,
+    // it lies above them in Z-order), and a group box with nothing beneath.
+    ColourWindow behind(title, Amber.colour, RECT{p.x - 100, p.y - 60, p.x + 100, p.y + 60}, false, className);
+    const std::string emptyGroup = "Nothing beneath";
+    behind.AddControl("BUTTON", "Settings", BS_GROUPBOX, RECT{5, 5, 90, 115});
+    HWND list = behind.AddControl("LISTBOX", "", WS_BORDER, RECT{15, 25, 80, 60});
+    HWND edit = behind.AddControl("EDIT", "", WS_BORDER, RECT{15, 70, 80, 95});
+    HWND group = behind.AddControl("BUTTON", emptyGroup, BS_GROUPBOX, RECT{110, 5, 195, 115});
+    ASSERT_TRUE(list && edit && group);
     ASSERT_TRUE(Above(program.RulerWindowHandle(), behind.Handle())) << "the ruler does not lie over the window";
-    const std::string expected = TestWindowFacts(title, className, behind.Handle());
+    const struct Target {
+        const char* what;
+        POINT at; // in the window, put on the corner
+        HWND window;
+        std::string title, className;
+    } targets[] = {
+        {"the window itself", {100, 60}, behind.Handle(), title, className},
+        {"a list box under a group box", {47, 42}, list, "", "ListBox"},
+        {"an edit field under a group box", {47, 82}, edit, "", "Edit"},
+        {"a group box with nothing beneath", {152, 60}, group, emptyGroup, "Button"},
+    };
 
     for (const bool panelOver : {false, true}) {
         SCOPED_TRACE(panelOver ? "the ruler and the control panel over the window" : "the ruler over the window");
@@ -251,15 +271,21 @@ TEST_F(CornerProbeTest, WindowFieldsBehindTheRulerShowTheWindowTheSystemFindsThe
                 FieldTimeout));
             ASSERT_TRUE(Above(program.MainWindowHandle(), behind.Handle()));
         }
-        // Another corner first, so that the fields show the next measurement.
-        SelectCorner(corners[0]);
-        ASSERT_TRUE(WaitUntil([&] { return WindowFieldTexts() != expected; }, FieldTimeout));
-        SelectCorner(corners[2]);
-        EXPECT_TRUE(WaitUntil([&] { return WindowFieldTexts() == expected; }, FieldTimeout))
-            << "expected " << expected << ", shown: " << WindowFieldTexts();
-        // The panel's own pixel is what the screen shows there.
-        if (!panelOver) {
-            EXPECT_TRUE(ColourFieldsShow(Amber)) << ColourFieldTexts();
+        for (const Target& target : targets) {
+            SCOPED_TRACE(target.what);
+            SetWindowPos(behind.Handle(), nullptr, p.x - target.at.x, p.y - target.at.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            const std::string expected = TestWindowFacts(target.title, target.className, target.window);
+            // Another corner first, so that the fields show the next measurement.
+            SelectCorner(corners[0]);
+            ASSERT_TRUE(WaitUntil([&] { return WindowFieldTexts() != expected; }, FieldTimeout));
+            SelectCorner(corners[2]);
+            EXPECT_TRUE(WaitUntil([&] { return WindowFieldTexts() == expected; }, FieldTimeout))
+                << "expected " << expected << ", shown: " << WindowFieldTexts();
+            // The panel's own pixel is what the screen shows there; the window is where it was made.
+            if (!panelOver && target.window == behind.Handle()) {
+                EXPECT_TRUE(ColourFieldsShow(Amber)) << ColourFieldTexts();
+            }
         }
     }
 }

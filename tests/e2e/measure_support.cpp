@@ -18,6 +18,16 @@ bool CursorAt(int x, int y)
 
 bool gDragging = false;
 
+// Asks a ColourWindow's thread for a control; lParam points to the ControlRequest, the result is its handle.
+constexpr UINT AddControlMessage = WM_APP + 1;
+
+struct ControlRequest {
+    const char* controlClass;
+    const char* text;
+    DWORD style;
+    RECT place;
+};
+
 // Runs xdotool, a program of the Linux side (Wine starts Unix executables too), on the display.
 void Xdotool(const std::string& arguments)
 {
@@ -296,6 +306,12 @@ void ColourWindow::Recolour(COLORREF newColour)
     WaitUntilShown();
 }
 
+HWND ColourWindow::AddControl(const char* controlClass, const std::string& text, DWORD style, RECT place)
+{
+    ControlRequest request{controlClass, text.c_str(), style, place};
+    return reinterpret_cast<HWND>(SendMessageA(handle, AddControlMessage, 0, reinterpret_cast<LPARAM>(&request)));
+}
+
 void ColourWindow::WaitUntilShown() const
 {
     // The window has painted itself some time before the display shows it (Wine hands a window's pixels to the X
@@ -320,6 +336,14 @@ void ColourWindow::Run()
             FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
             DeleteObject(brush);
             return 1;
+        }
+        if (message == AddControlMessage) {
+            const auto& [controlClass, text, style, place] = *reinterpret_cast<const ControlRequest*>(lParam);
+            HWND control = CreateWindowExA(0, controlClass, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                           place.right - place.left, place.bottom - place.top, window, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr);
+            SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return reinterpret_cast<LRESULT>(control);
         }
         if (message == WM_DESTROY)
             PostQuitMessage(0);

@@ -115,6 +115,9 @@ public:
     HWND Handle() const { return handle; }
     // Fills the window with another colour and waits until the screen shows it.
     void Recolour(COLORREF colour);
+    // A visible control of a system class made inside the window by its thread, beneath the controls made before
+    // it in Z-order, as a dialog lays out its controls; place in the window's coordinates.
+    HWND AddControl(const char* controlClass, const std::string& text, DWORD style, RECT place);
 
 private:
     void Run();

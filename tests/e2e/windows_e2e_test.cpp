@@ -58,6 +58,18 @@ void ExpectControlPlaces(HWND window, std::initializer_list<ControlPlace> places
     }
 }
 
+// A text control as another program's inspection tool reads it: a static of that alignment (SS_LEFT, SS_RIGHT),
+// clickable (SS_NOTIFY) or not, with SS_NOPREFIX.
+void ExpectTextStatic(HWND window, int control, LONG_PTR style)
+{
+    HWND handle = GetDlgItem(window, control);
+    char className[16] = {};
+    GetClassNameA(handle, className, sizeof(className));
+    EXPECT_STREQ(className, "Static");
+    EXPECT_EQ(StyleOf(handle) & (SS_TYPEMASK | SS_NOTIFY | SS_NOPREFIX), style | SS_NOPREFIX)
+        << "style 0x" << std::hex << StyleOf(handle);
+}
+
 bool ColourNear(COLORREF colour, int red, int green, int blue, int tolerance)
 {
     return std::abs(GetRValue(colour) - red) <= tolerance && std::abs(GetGValue(colour) - green) <= tolerance &&
@@ -108,35 +120,57 @@ TEST_F(WindowsAtStartTest, FirstStartOpensTheGuideCheckedCentredAndAboveOtherWin
         << "the guide is neither sized nor minimised";
 }
 
+// Every text control of the panel with its text at the start, and as other programs' tools read it: a static of its
+// alignment, clickable or not, showing "&" as it is.
 TEST_F(WindowsAtStartTest, MainWindowShowsTheRulerEdgesInclusivelyAndTheScreenRange)
 {
     ASSERT_TRUE(Start());
+    const int screenRight = GetSystemMetrics(SM_CXSCREEN);
+    constexpr LONG_PTR Label = SS_LEFT, Field = SS_NOTIFY | SS_LEFT, RightField = SS_NOTIFY | SS_RIGHT;
     const struct {
         int control;
         const char* name;
-        const char* text;
+        std::string text;
+        LONG_PTR style;
     } fields[] = {
-        {LeftEdgeTopField, "left, top", "100"},
-        {LeftEdgeBottomField, "left, bottom", "100"},
-        {RightEdgeTopField, "right, top", "399"},
-        {RightEdgeBottomField, "right, bottom", "399"},
-        {TopEdgeLeftField, "top, left", "10"},
-        {TopEdgeRightField, "top, right", "10"},
-        {BottomEdgeLeftField, "bottom, left", "159"},
-        {BottomEdgeRightField, "bottom, right", "159"},
-        {RulerWidthField, "width", "300"},
-        {RulerHeightField, "height", "150"},
-        {SizeOriginLabel, "size origin", "1"},
-        {OriginLabel, "position origin", "0"},
+        {PositionRangeLabel, "position range", "Linealposition 0 - " + std::to_string(screenRight - 1), SS_RIGHT},
+        {SizeRangeLabel, "size range", "Linealgr\xF6sse 1 - " + std::to_string(screenRight), Label},
+        {LeftEdgeTopField, "left, top", "100", Field},
+        {LeftEdgeBottomField, "left, bottom", "100", Field},
+        {RightEdgeTopField, "right, top", "399", RightField},
+        {RightEdgeBottomField, "right, bottom", "399", RightField},
+        {TopEdgeLeftField, "top, left", "10", RightField},
+        {TopEdgeRightField, "top, right", "10", Field},
+        {BottomEdgeLeftField, "bottom, left", "159", RightField},
+        {BottomEdgeRightField, "bottom, right", "159", Field},
+        {RulerWidthField, "width", "300", RightField},
+        {RulerHeightField, "height", "150", Field},
+        {SizeOriginLabel, "size origin", "1", Label},
+        {OriginLabel, "position origin", "0", Label},
+        {RgbCaption, "RGB caption", "RGB:", Label},
+        {RgbValueField, "RGB", "", Field},
+        {HslCaption, "HSL caption", "HSL:", Label},
+        {HslValueField, "HSL", "", Field},
+        {HtmlCaption, "HTML caption", "HTML:", Label},
+        {HtmlValueField, "HTML", "", Field},
+        {DecCaption, "DEC caption", "DEC:", Label},
+        {DecValueField, "DEC", "", Field},
+        {WindowNameCaption, "name caption", "Name:", Label},
+        {WindowNameField, "name", "", Field},
+        {WindowClassCaption, "class caption", "Class:", Label},
+        {WindowClassField, "class", "", Field},
+        {WindowHandleCaption, "handle caption", "HWnd:", Label},
+        {WindowHandleField, "handle", "", Field},
+        {ProcessIdCaption, "process caption", "PID:", Label},
+        {ProcessIdField, "process", "", Field},
+        {TaskCaption, "task caption", "Task:", Label},
+        {TaskField, "task", "", Field},
     };
     for (const auto& field : fields) {
         SCOPED_TRACE(field.name);
         EXPECT_EQ(ControlText(main, field.control), field.text);
+        ExpectTextStatic(main, field.control, field.style);
     }
-
-    const int screenRight = GetSystemMetrics(SM_CXSCREEN);
-    EXPECT_EQ(ControlText(main, PositionRangeLabel), "Linealposition 0 - " + std::to_string(screenRight - 1));
-    EXPECT_EQ(ControlText(main, SizeRangeLabel), "Linealgr\xF6sse 1 - " + std::to_string(screenRight));
 
     for (int option : {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption}) {
         SCOPED_TRACE(option);
@@ -191,9 +225,17 @@ TEST_F(WindowsAtStartTest, RulerIsABorderlessTranslucentToolWindowAboveOtherWind
     EXPECT_EQ(alpha, 192);
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
 
-    EXPECT_EQ(ControlText(ruler, RulerOriginLabel), "1");
-    EXPECT_EQ(ControlText(ruler, RulerWidthLabel), "300");
-    EXPECT_EQ(ControlText(ruler, RulerHeightLabel), "150");
+    const struct {
+        int control;
+        const char* text;
+        LONG_PTR style;
+    } labels[] = {
+        {RulerOriginLabel, "1", SS_LEFT}, {RulerWidthLabel, "300", SS_RIGHT}, {RulerHeightLabel, "150", SS_LEFT}};
+    for (const auto& label : labels) {
+        SCOPED_TRACE(label.text);
+        EXPECT_EQ(ControlText(ruler, label.control), label.text);
+        ExpectTextStatic(ruler, label.control, label.style);
+    }
     ExpectControlPlaces(ruler, {{RulerCentreImage, "centre symbol", {141, 66, 160, 85}},
                                 {RulerOriginLabel, "origin label", {17, 17, 23, 29}},
                                 {RulerWidthLabel, "width label", {255, 17, 283, 29}},

@@ -187,9 +187,7 @@ TEST_F(DisplayScaleTest, EveryTextFitsItsBox)
                 !GetClassNameA(handle, className, sizeof(className)))
                 continue;
             const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
-            // The toolkit draws its text controls itself (owner-drawn statics).
-            const LONG_PTR type = style & SS_TYPEMASK;
-            const bool label = lstrcmpiA(className, "Static") == 0 && (type <= SS_RIGHT || type == SS_OWNERDRAW);
+            const bool label = lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
             const bool check = control == ShowGuideAtStartCheck, button = control == GuideOkButton;
             const std::string text = TkGetControlText(control);
             if (text.empty() || !(label || check || button))
