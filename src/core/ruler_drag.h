@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "measure/probe_corner.h"
+#include "measure/corner_geometry.h"
 
 // The state of the ruler's drag. Written only by core/ruler_drag.cpp; the rest of the program asks it through the
 // procedures below.

@@ -10,7 +10,7 @@
 #include "core/ruler_drag.h"
 #include "measure/colour_texts.h"
 #include "measure/magnifier.h"
-#include "measure/probe_corner.h"
+#include "measure/corner_geometry.h"
 #include "measure/window_at_point.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "measure/probe_corner.h"
+#include "measure/corner_geometry.h"
 
 // Measures at the selected corner of the ruler: writes its edges and size, refreshes the magnifier, and shows the
 // colour of the pixel and the facts about the window that lies there; then paints what changed, in one pass.

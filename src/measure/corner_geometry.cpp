@@ -1,4 +1,4 @@
-#include "measure/probe_corner.h"
+#include "measure/corner_geometry.h"
 
 ProbeCorner FirstSelectedCorner(bool topLeft, bool topRight, bool bottomLeft, bool bottomRight)
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "measure/probe_corner.h"
+#include "measure/corner_geometry.h"
 
 TEST(ProbeCorner, FirstSelectedOptionDecidesAndThePeepholeSitsOnTheProbePoint)
 {
