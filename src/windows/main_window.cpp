@@ -154,7 +154,7 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
-void CreateMenu(HWND window)
+void BuildMainMenu(HWND window)
 {
     if (!TkCreateMenuBar(MainMenu, window))
         return;
@@ -217,7 +217,7 @@ void BuildMainWindow()
     if (!window)
         return;
     TkPlaceKeepValue(MainWindow, settings.MainWindowPosX, settings.MainWindowPosY);
-    CreateMenu(window);
+    BuildMainMenu(window);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
     BuildScaledControls(MainWindowLayout);
