@@ -14,37 +14,35 @@ namespace {
 struct Picture {
     int resource;
     int AppState::*image;
-    int AppState::*width; // nullptr: the size is not needed
-    int AppState::*height;
+    int AppState::*width = nullptr; // nullptr: the size is not needed
+    int AppState::*height = nullptr;
+    bool inBox = false; // one of the panel's icons or the magnifier's start picture, replaced for each scale
 };
 
 // In the order they are decoded.
 const Picture pictures[] = {
     {ResRulerHand, &AppState::RulerCentreBitmap, &AppState::rulerCentreWidth, &AppState::rulerCentreHeight},
-    {ResMainBackground, &AppState::MainBackgroundImage, nullptr, nullptr},
+    {ResMainBackground, &AppState::MainBackgroundImage},
     {ResShortGuide, &AppState::GuideBitmap, &AppState::guideBitmapWidth, &AppState::guideBitmapHeight},
-    {ResArrowUp, &AppState::MoveUpIcon, nullptr, nullptr},
-    {ResArrowDown, &AppState::MoveDownIcon, nullptr, nullptr},
-    {ResArrowLeft, &AppState::MoveLeftIcon, nullptr, nullptr},
-    {ResArrowRight, &AppState::MoveRightIcon, nullptr, nullptr},
-    {ResPlus, &AppState::GrowIcon, nullptr, nullptr},
-    {ResMinus, &AppState::ShrinkIcon, nullptr, nullptr},
-    {ResMagnifier, &AppState::MagnifierPicture, &AppState::magnifierWidth, &AppState::magnifierHeight},
+    {ResArrowUp, &AppState::MoveUpIcon, nullptr, nullptr, true},
+    {ResArrowDown, &AppState::MoveDownIcon, nullptr, nullptr, true},
+    {ResArrowLeft, &AppState::MoveLeftIcon, nullptr, nullptr, true},
+    {ResArrowRight, &AppState::MoveRightIcon, nullptr, nullptr, true},
+    {ResPlus, &AppState::GrowIcon, nullptr, nullptr, true},
+    {ResMinus, &AppState::ShrinkIcon, nullptr, nullptr, true},
+    {ResMagnifier, &AppState::MagnifierPicture, &AppState::magnifierWidth, &AppState::magnifierHeight, true},
     // The magnifier's work picture starts as a second copy of the same data.
-    {ResMagnifier, &AppState::MagnifierZoom, nullptr, nullptr},
+    {ResMagnifier, &AppState::MagnifierZoom},
 };
 
-// Decodes one picture from the program's resources; 0 when it is missing or cannot be decoded.
-int DecodeResource(int resource)
+// Decodes one picture of the program's resources into an image number (-1: a new one); 0 when it is missing or
+// cannot be decoded.
+int CatchResource(int resource, int image)
 {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(10)); // RT_RCDATA
-    if (!found)
-        return 0;
-    const void* data = LockResource(LoadResource(module, found));
-    if (!data)
-        return 0;
-    return static_cast<int>(TkCatchImage(-1, data, SizeofResource(module, found)));
+    const void* data = found ? LockResource(LoadResource(module, found)) : nullptr;
+    return data ? static_cast<int>(TkCatchImage(image, data, SizeofResource(module, found))) : 0;
 }
 
 // The pictures drawn for the further scales follow the 96-dpi one's resource number in steps of this.
@@ -53,28 +51,18 @@ constexpr int ScaledResourceStep = 100;
 // Decodes the picture drawn for a scale (an index into TkPictureDpis) into an image number in use; true when it did.
 bool ReplaceWithScaled(int resource, int scale, int image)
 {
-    if (image == 0) // the 96-dpi picture was not there either
-        return false;
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resource + scale * ScaledResourceStep), MAKEINTRESOURCEA(10));
-    const void* data = found ? LockResource(LoadResource(module, found)) : nullptr;
-    return data && TkCatchImage(image, data, SizeofResource(module, found)) != 0;
+    // An image of 0: the 96-dpi picture was not there either.
+    return image != 0 && CatchResource(resource + scale * ScaledResourceStep, image) != 0;
 }
 
-struct ScaledPicture {
-    int resource;
-    int AppState::*image;
-};
-
-const ScaledPicture panelIcons[] = {
-    {ResArrowUp, &AppState::MoveUpIcon},
-    {ResArrowDown, &AppState::MoveDownIcon},
-    {ResArrowLeft, &AppState::MoveLeftIcon},
-    {ResArrowRight, &AppState::MoveRightIcon},
-    {ResPlus, &AppState::GrowIcon},
-    {ResMinus, &AppState::ShrinkIcon},
-    {ResMagnifier, &AppState::MagnifierPicture},
-};
+void NoteSize(const Picture& p)
+{
+    AppState& app = App();
+    if (p.width) {
+        app.*p.width = TkImageWidth(app.*p.image);
+        app.*p.height = TkImageHeight(app.*p.image);
+    }
+}
 
 } // namespace
 
@@ -92,10 +80,12 @@ bool UsePanelPictures(int dpi)
     const int icons = TkPictureScaleAtMost(dpi);
     if (icons != app.panelIconScale) {
         app.panelIconScale = icons;
-        for (const ScaledPicture& p : panelIcons)
-            replaced = ReplaceWithScaled(p.resource, icons, app.*p.image) || replaced;
-        app.magnifierWidth = TkImageWidth(app.MagnifierPicture);
-        app.magnifierHeight = TkImageHeight(app.MagnifierPicture);
+        for (const Picture& p : pictures) {
+            if (p.inBox) {
+                replaced = ReplaceWithScaled(p.resource, icons, app.*p.image) || replaced;
+                NoteSize(p);
+            }
+        }
     }
     return replaced;
 }
@@ -124,11 +114,8 @@ void LoadEmbeddedImages()
     TkUseJpegDecoder();
     AppState& app = App();
     for (const Picture& p : pictures) {
-        app.*p.image = DecodeResource(p.resource);
-        if (p.width) {
-            app.*p.width = TkImageWidth(app.*p.image);
-            app.*p.height = TkImageHeight(app.*p.image);
-        }
+        app.*p.image = CatchResource(p.resource, -1);
+        NoteSize(p);
     }
     app.MagnifierCapture = static_cast<int>(TkCreateImage(-1, app.magnifierWidth / 3, app.magnifierHeight / 3, 24));
     app.captureWidth = TkImageWidth(app.MagnifierCapture);

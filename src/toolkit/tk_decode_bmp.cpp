@@ -67,7 +67,7 @@ std::optional<TkDecodedImage> TkDecodeBmp(const uint8_t* data, size_t length)
 
     const bool bottomUp = storedHeight > 0;
     const int height = bottomUp ? storedHeight : -storedHeight;
-    const uint64_t stride = (static_cast<uint64_t>(width) * static_cast<uint64_t>(bitsPerPixel) + 31) / 32 * 4;
+    const uint64_t stride = TkRowStride(width, bitsPerPixel);
     if (pixelOffset < tablesEnd || pixelOffset > length ||
         stride * static_cast<uint64_t>(height) > length - pixelOffset) {
         return std::nullopt;

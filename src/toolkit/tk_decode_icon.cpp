@@ -57,8 +57,8 @@ bool MeasureBitmapImage(const uint8_t* image, size_t size, TkIconImage& found)
         colours = coloursUsed != 0 ? coloursUsed : most;
     }
     const uint64_t height = static_cast<uint64_t>(doubleHeight) / 2;
-    const uint64_t colourStride = (static_cast<uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
-    const uint64_t maskStride = (static_cast<uint64_t>(width) + 31) / 32 * 4;
+    const uint64_t colourStride = TkRowStride(width, bitsPerPixel);
+    const uint64_t maskStride = TkRowStride(width, 1);
     if (headerSize + colours * 4 + (colourStride + maskStride) * height > size) {
         return false;
     }

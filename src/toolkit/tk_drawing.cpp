@@ -119,7 +119,7 @@ public:
         if (bitmap_ == nullptr || bits == nullptr) {
             return;
         }
-        pixels_ = {static_cast<uint8_t*>(bits), width, height, (width * 24 + 31) / 32 * 4, 24, false};
+        pixels_ = {static_cast<uint8_t*>(bits), width, height, static_cast<int>(TkRowStride(width, 24)), 24, false};
         previousBitmap_ = SelectObject(dc, bitmap_);
         previousFont_ = SelectObject(dc, font);
         // Wine moves a text aligned by its top down to its baseline in floating point and truncates: at a quarter
@@ -293,7 +293,7 @@ bool ForeignPixels(HANDLE image, std::vector<uint8_t>& memory, TkPixels& pixels)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = static_cast<WORD>(bits);
     info.bmiHeader.biCompression = BI_RGB;
-    const int stride = (size.bmWidth * bits + 31) / 32 * 4;
+    const int stride = static_cast<int>(TkRowStride(size.bmWidth, bits));
     memory.resize(static_cast<size_t>(stride) * size.bmHeight);
     if (GetDIBits(Pass().dc, static_cast<HBITMAP>(image), 0, size.bmHeight, memory.data(), &info, DIB_RGB_COLORS) !=
         size.bmHeight) {

@@ -111,7 +111,7 @@ std::optional<TkImageRecord> NewBitmap(int width, int height, int bitsPerPixel, 
     record.bitsPerPixel = bitsPerPixel;
     record.sourceDepth = bitsPerPixel;
     record.source = source;
-    const int stride = (width * bitsPerPixel + 31) / 32 * 4;
+    const int stride = static_cast<int>(TkRowStride(width, bitsPerPixel));
     record.pixels = {static_cast<uint8_t*>(bits), width, height, stride, bitsPerPixel, bottomUp};
     return record;
 }

@@ -136,6 +136,9 @@ HFONT TkDefaultControlFont(int window);
 SIZE TkScaledOuterSize(const TkWindowRecord& record, int dpi, int frameDpi);
 // The resolution the system draws the window's frame and menu bar at.
 int TkFrameDpi(HWND handle);
+// Lays a TkScaled window out for another resolution (it was moved onto a display of another scale): its frame at
+// (x, y) with its inner size scaled anew, and its controls that show the default font given that font at dpi.
+void TkRescaleWindow(int window, int dpi, int x, int y);
 // The text of a native window or control: a window's title, a control's caption.
 std::string TkNativeText(HWND handle);
 

@@ -24,6 +24,12 @@ struct TkPixels {
     bool bottomUp = false;
 };
 
+// The bytes of one row of a Windows bitmap (a BMP file, an icon, a DIB section): its bits padded to 32-bit words.
+constexpr uint64_t TkRowStride(uint64_t width, uint64_t bitsPerPixel)
+{
+    return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
 // Nonzero size, a depth of 24 or 32 and a stride that holds a row.
 bool TkPixelsUsable(const TkPixels& pixels);
 uint8_t* TkPixelRow(const TkPixels& pixels, int y);

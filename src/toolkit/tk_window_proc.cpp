@@ -103,6 +103,12 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
     if ((message == WM_DISPLAYCHANGE || message == WM_DPICHANGED) && record->handle == handle &&
         !TkEventQueued(EventDisplayChange))
         TkQueueEvent(EventDisplayChange, -1, 0, 0);
+    // A scaled window moved onto a display of another scale takes its frame at the suggested place and its fonts
+    // anew before its callback sees the message and places its controls.
+    if (message == WM_DPICHANGED && record->handle == handle && record->scaled) {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        TkRescaleWindow(window, HIWORD(wParam), suggested->left, suggested->top);
+    }
 
     if (record->callback) {
         const LRESULT result = record->callback(handle, message, wParam, lParam);
@@ -171,12 +177,8 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         }
         break;
     case WM_DPICHANGED:
-        // Unless the window's callback lays it out itself: the frame at the suggested place, the fonts anew.
-        if (isWindow && record->scaled) {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            TkRescaleWindow(window, HIWORD(wParam), suggested->left, suggested->top);
+        if (isWindow && record->scaled)
             return 0;
-        }
         break;
     case WM_LBUTTONDBLCLK:
         if (isWindow)

@@ -28,7 +28,8 @@ constexpr uint32_t TkInvisible = 0x10000000;   // created hidden
 // moved into the part by which the window has just grown is painted over by the window's background and not again.
 constexpr uint32_t TkClipChildren = 0x02000000;
 // The inner size is given for 96 dpi and scaled to the resolution of the display the window stands on; its controls
-// start with the default font at that resolution. The program places the controls for TkWindowDpi itself.
+// start with the default font at that resolution. The program places the controls for TkWindowDpi itself: moved onto
+// a display of another scale, the window takes its new frame and fonts before its callback sees WM_DPICHANGED.
 constexpr uint32_t TkScaled = 0x00000002;
 
 // Window states.
@@ -93,10 +94,6 @@ int TkWindowExists(int window);
 HWND TkWindowHandle(int window);
 // The resolution a window is laid out for: that of its display for a TkScaled window, else 96.
 int TkWindowDpi(int window);
-// Lays a TkScaled window out for another resolution (it was moved onto a display of another scale): its frame at
-// (x, y) with its inner size scaled anew, and its controls that show the default font given that font at dpi.
-// Placing the controls is the caller's part.
-void TkRescaleWindow(int window, int dpi, int x, int y);
 // Where TkOpenWindow or TkResizeWindow took a coordinate equal to TkKeep as "keep", puts the window's frame at
 // exactly (x, y): the value is a real place too, on a monitor far to the left or above.
 void TkPlaceKeepValue(int window, int x, int y);

@@ -16,6 +16,7 @@
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/panel_colours.h"
+#include "windows/scaled_window.h"
 #include "windows/window_placement.h"
 
 namespace {
@@ -24,78 +25,65 @@ constexpr int MainInnerWidth = 270;
 constexpr int MainInnerHeight = 466;
 constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible | TkScaled;
 
-enum class Kind { Frame, Image, Option, IconButton, Text, Swatch };
-
-struct ControlSpec {
-    int id;
-    Kind kind;
-    int x, y, w, h;
-    const char* text;
-    uint32_t style;      // text controls: TkTextNotify, TkTextRight
-    int32_t back;        // -1: none
-    int32_t fore;        // -1: default
-    int AppState::*icon; // icon buttons
-};
-
 constexpr uint32_t Click = TkTextNotify;
 constexpr uint32_t ClickRight = TkTextNotify | TkTextRight;
 
-// Every control in the order it is made, places and sizes for 96 dpi. The range labels' texts depend on the screen.
-const ControlSpec panelControls[] = {
-    {TopSeparator, Kind::Frame, 0, 0, 300, 2, "", 0, -1, -1, nullptr},
+// Every control in the order it is made. The range labels' texts depend on the screen (ShowScreenRanges).
+constexpr ControlSpec panelControls[] = {
+    {TopSeparator, ControlKind::Frame, 0, 0, 300, 2, ""},
     // The upper panel: magnifier, corner options, the twelve nudge buttons and the ruler's edges and size.
-    {MagnifierFrame, Kind::Frame, 100, 95, 65, 65, "", 0, -1, -1, nullptr},
-    {MagnifierView, Kind::Image, 101, 96, 63, 63, "", 0, -1, -1, nullptr},
-    {CornerTopLeftOption, Kind::Option, 80, 75, 14, 15, "", 0, -1, -1, nullptr},
-    {CornerTopRightOption, Kind::Option, 171, 75, 14, 15, "", 0, -1, -1, nullptr},
-    {CornerBottomRightOption, Kind::Option, 171, 166, 14, 15, "", 0, -1, -1, nullptr},
-    {CornerBottomLeftOption, Kind::Option, 80, 166, 14, 15, "", 0, -1, -1, nullptr},
-    {GrowTopButton, Kind::IconButton, 122, 51, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
-    {GrowRightButton, Kind::IconButton, 198, 116, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
-    {GrowBottomButton, Kind::IconButton, 122, 185, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
-    {GrowLeftButton, Kind::IconButton, 47, 116, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
-    {ShrinkTopButton, Kind::IconButton, 122, 72, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
-    {ShrinkRightButton, Kind::IconButton, 177, 116, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
-    {ShrinkBottomButton, Kind::IconButton, 122, 164, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
-    {ShrinkLeftButton, Kind::IconButton, 68, 116, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
-    {MoveUpButton, Kind::IconButton, 122, 21, 20, 20, "", 0, -1, -1, &AppState::MoveUpIcon},
-    {MoveRightButton, Kind::IconButton, 229, 116, 20, 20, "", 0, -1, -1, &AppState::MoveRightIcon},
-    {MoveDownButton, Kind::IconButton, 122, 216, 20, 20, "", 0, -1, -1, &AppState::MoveDownIcon},
-    {MoveLeftButton, Kind::IconButton, 16, 116, 20, 20, "", 0, -1, -1, &AppState::MoveLeftIcon},
-    {PositionRangeLabel, Kind::Text, 5, 4, 125, 15, nullptr, TkTextRight, PanelGrey, LabelTextGrey, nullptr},
-    {SizeRangeLabel, Kind::Text, 140, 4, 125, 15, nullptr, 0, PanelGrey, -1, nullptr},
-    {OriginLabel, Kind::Text, 4, 26, 10, 15, "0", 0, PanelGrey, LabelTextGrey, nullptr},
-    {LeftEdgeTopField, Kind::Text, 47, 26, 30, 15, "0", Click, PanelGrey, LabelTextGrey, nullptr},
-    {RightEdgeTopField, Kind::Text, 187, 26, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey, nullptr},
-    {RightEdgeBottomField, Kind::Text, 187, 218, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey, nullptr},
-    {LeftEdgeBottomField, Kind::Text, 47, 218, 30, 15, "0", Click, PanelGrey, LabelTextGrey, nullptr},
-    {BottomEdgeLeftField, Kind::Text, 4, 191, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey, nullptr},
-    {TopEdgeLeftField, Kind::Text, 4, 52, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey, nullptr},
-    {TopEdgeRightField, Kind::Text, 230, 52, 30, 15, "0", Click, PanelGrey, LabelTextGrey, nullptr},
-    {BottomEdgeRightField, Kind::Text, 230, 191, 30, 15, "0", Click, PanelGrey, LabelTextGrey, nullptr},
-    {SizeOriginLabel, Kind::Text, 47, 52, 30, 15, "0", 0, PanelGrey, -1, nullptr},
-    {RulerHeightField, Kind::Text, 47, 191, 30, 15, "0", Click, PanelGrey, -1, nullptr},
-    {RulerWidthField, Kind::Text, 187, 52, 30, 15, "0", ClickRight, PanelGrey, -1, nullptr},
+    {MagnifierFrame, ControlKind::Frame, 100, 95, 65, 65, ""},
+    {MagnifierView, ControlKind::Image, 101, 96, 63, 63, "", 0, -1, -1, &AppState::MagnifierPicture},
+    {CornerTopLeftOption, ControlKind::Option, 80, 75, 14, 15, ""},
+    {CornerTopRightOption, ControlKind::Option, 171, 75, 14, 15, ""},
+    {CornerBottomRightOption, ControlKind::Option, 171, 166, 14, 15, ""},
+    {CornerBottomLeftOption, ControlKind::Option, 80, 166, 14, 15, ""},
+    {GrowTopButton, ControlKind::IconButton, 122, 51, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
+    {GrowRightButton, ControlKind::IconButton, 198, 116, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
+    {GrowBottomButton, ControlKind::IconButton, 122, 185, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
+    {GrowLeftButton, ControlKind::IconButton, 47, 116, 20, 20, "", 0, -1, -1, &AppState::GrowIcon},
+    {ShrinkTopButton, ControlKind::IconButton, 122, 72, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
+    {ShrinkRightButton, ControlKind::IconButton, 177, 116, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
+    {ShrinkBottomButton, ControlKind::IconButton, 122, 164, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
+    {ShrinkLeftButton, ControlKind::IconButton, 68, 116, 20, 20, "", 0, -1, -1, &AppState::ShrinkIcon},
+    {MoveUpButton, ControlKind::IconButton, 122, 21, 20, 20, "", 0, -1, -1, &AppState::MoveUpIcon},
+    {MoveRightButton, ControlKind::IconButton, 229, 116, 20, 20, "", 0, -1, -1, &AppState::MoveRightIcon},
+    {MoveDownButton, ControlKind::IconButton, 122, 216, 20, 20, "", 0, -1, -1, &AppState::MoveDownIcon},
+    {MoveLeftButton, ControlKind::IconButton, 16, 116, 20, 20, "", 0, -1, -1, &AppState::MoveLeftIcon},
+    {PositionRangeLabel, ControlKind::Text, 5, 4, 125, 15, "", TkTextRight, PanelGrey, LabelTextGrey},
+    {SizeRangeLabel, ControlKind::Text, 140, 4, 125, 15, "", 0, PanelGrey},
+    {OriginLabel, ControlKind::Text, 4, 26, 10, 15, "0", 0, PanelGrey, LabelTextGrey},
+    {LeftEdgeTopField, ControlKind::Text, 47, 26, 30, 15, "0", Click, PanelGrey, LabelTextGrey},
+    {RightEdgeTopField, ControlKind::Text, 187, 26, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey},
+    {RightEdgeBottomField, ControlKind::Text, 187, 218, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey},
+    {LeftEdgeBottomField, ControlKind::Text, 47, 218, 30, 15, "0", Click, PanelGrey, LabelTextGrey},
+    {BottomEdgeLeftField, ControlKind::Text, 4, 191, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey},
+    {TopEdgeLeftField, ControlKind::Text, 4, 52, 30, 15, "0", ClickRight, PanelGrey, LabelTextGrey},
+    {TopEdgeRightField, ControlKind::Text, 230, 52, 30, 15, "0", Click, PanelGrey, LabelTextGrey},
+    {BottomEdgeRightField, ControlKind::Text, 230, 191, 30, 15, "0", Click, PanelGrey, LabelTextGrey},
+    {SizeOriginLabel, ControlKind::Text, 47, 52, 30, 15, "0", 0, PanelGrey},
+    {RulerHeightField, ControlKind::Text, 47, 191, 30, 15, "0", Click, PanelGrey},
+    {RulerWidthField, ControlKind::Text, 187, 52, 30, 15, "0", ClickRight, PanelGrey},
     // The lower panel: the probed colour and the window under the probe point.
-    {ColourSwatch, Kind::Swatch, 101, 267, 63, 63, "", 0, SwatchStartColour, -1, nullptr},
-    {RgbCaption, Kind::Text, 20, 270, 75, 15, "RGB:", 0, LowerPanelGrey, -1, nullptr},
-    {RgbValueField, Kind::Text, 20, 285, 75, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {HslCaption, Kind::Text, 20, 303, 75, 15, "HSL:", 0, LowerPanelGrey, -1, nullptr},
-    {HslValueField, Kind::Text, 20, 317, 80, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {HtmlCaption, Kind::Text, 175, 270, 75, 15, "HTML:", 0, LowerPanelGrey, -1, nullptr},
-    {HtmlValueField, Kind::Text, 175, 285, 72, 17, "", Click, LowerPanelGrey, -1, nullptr},
-    {DecCaption, Kind::Text, 175, 303, 75, 15, "DEC:", 0, LowerPanelGrey, -1, nullptr},
-    {DecValueField, Kind::Text, 175, 317, 72, 17, "", Click, LowerPanelGrey, -1, nullptr},
-    {WindowNameCaption, Kind::Text, 20, 356, 39, 15, "Name:", 0, LowerPanelGrey, -1, nullptr},
-    {WindowNameField, Kind::Text, 60, 356, 195, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {WindowClassCaption, Kind::Text, 20, 372, 39, 15, "Class:", 0, LowerPanelGrey, -1, nullptr},
-    {WindowClassField, Kind::Text, 60, 372, 195, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {WindowHandleCaption, Kind::Text, 20, 388, 39, 15, "HWnd:", 0, LowerPanelGrey, -1, nullptr},
-    {WindowHandleField, Kind::Text, 60, 388, 195, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {ProcessIdCaption, Kind::Text, 20, 404, 39, 15, "PID:", 0, LowerPanelGrey, -1, nullptr},
-    {ProcessIdField, Kind::Text, 60, 404, 195, 15, "", Click, LowerPanelGrey, -1, nullptr},
-    {TaskCaption, Kind::Text, 20, 420, 39, 15, "Task:", 0, LowerPanelGrey, -1, nullptr},
-    {TaskField, Kind::Text, 60, 420, 195, 15, "", Click, LowerPanelGrey, -1, nullptr},
+    {ColourSwatch, ControlKind::Swatch, 101, 267, 63, 63, "", 0, SwatchStartColour},
+    {RgbCaption, ControlKind::Text, 20, 270, 75, 15, "RGB:", 0, LowerPanelGrey},
+    {RgbValueField, ControlKind::Text, 20, 285, 75, 15, "", Click, LowerPanelGrey},
+    {HslCaption, ControlKind::Text, 20, 303, 75, 15, "HSL:", 0, LowerPanelGrey},
+    {HslValueField, ControlKind::Text, 20, 317, 80, 15, "", Click, LowerPanelGrey},
+    {HtmlCaption, ControlKind::Text, 175, 270, 75, 15, "HTML:", 0, LowerPanelGrey},
+    {HtmlValueField, ControlKind::Text, 175, 285, 72, 17, "", Click, LowerPanelGrey},
+    {DecCaption, ControlKind::Text, 175, 303, 75, 15, "DEC:", 0, LowerPanelGrey},
+    {DecValueField, ControlKind::Text, 175, 317, 72, 17, "", Click, LowerPanelGrey},
+    {WindowNameCaption, ControlKind::Text, 20, 356, 39, 15, "Name:", 0, LowerPanelGrey},
+    {WindowNameField, ControlKind::Text, 60, 356, 195, 15, "", Click, LowerPanelGrey},
+    {WindowClassCaption, ControlKind::Text, 20, 372, 39, 15, "Class:", 0, LowerPanelGrey},
+    {WindowClassField, ControlKind::Text, 60, 372, 195, 15, "", Click, LowerPanelGrey},
+    {WindowHandleCaption, ControlKind::Text, 20, 388, 39, 15, "HWnd:", 0, LowerPanelGrey},
+    {WindowHandleField, ControlKind::Text, 60, 388, 195, 15, "", Click, LowerPanelGrey},
+    {ProcessIdCaption, ControlKind::Text, 20, 404, 39, 15, "PID:", 0, LowerPanelGrey},
+    {ProcessIdField, ControlKind::Text, 60, 404, 195, 15, "", Click, LowerPanelGrey},
+    {TaskCaption, ControlKind::Text, 20, 420, 39, 15, "Task:", 0, LowerPanelGrey},
+    {TaskField, ControlKind::Text, 60, 420, 195, 15, "", Click, LowerPanelGrey},
 };
 
 struct ToolTipSpec {
@@ -154,8 +142,8 @@ std::string RangeText(int control)
     return "Linealgrösse 1 - " + TkIntToText(app.screenWidth);
 }
 
-// The control's box at the resolution. The magnifier keeps every screen pixel an equal square block, so its frame
-// and view are sized by whole blocks rather than by the scale.
+// The magnifier keeps every screen pixel an equal square block, so its frame and view are sized by whole blocks
+// rather than by the scale.
 TkRect PanelBox(const ControlSpec& c, int dpi)
 {
     const int captureSide = App().captureWidth > 0 ? App().captureWidth : 21;
@@ -166,39 +154,7 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
-// The picture a control shows, nullptr for none.
-HANDLE PanelPicture(const ControlSpec& c)
-{
-    const AppState& app = App();
-    if (c.kind == Kind::Image)
-        return TkImageHandle(app.MagnifierPicture);
-    if (c.kind == Kind::IconButton)
-        return TkImageHandle(app.*c.icon);
-    return nullptr;
-}
-
-void CreateControl(const ControlSpec& c, int dpi)
-{
-    const TkRect b = PanelBox(c, dpi);
-    const int x = b.left, y = b.top, w = b.Width(), h = b.Height();
-    switch (c.kind) {
-    case Kind::Frame: TkFrame(c.id, x, y, w, h, c.text, 2); break;
-    case Kind::Image: TkImageControl(c.id, x, y, w, h, PanelPicture(c)); break;
-    case Kind::Option: TkOptionButton(c.id, x, y, w, h, c.text); break;
-    case Kind::IconButton: TkImageButton(c.id, x, y, w, h, PanelPicture(c)); break;
-    case Kind::Text: TkTextControl(c.id, x, y, w, h, c.text ? c.text : RangeText(c.id), c.style); break;
-    case Kind::Swatch:
-        TkContainer(c.id, x, y, w, h, 0);
-        TkEndContainer();
-        break;
-    }
-    if (c.back != -1)
-        TkSetControlColor(c.id, TkBackColour, c.back);
-    if (c.fore != -1)
-        TkSetControlColor(c.id, TkTextColour, c.fore);
-}
-
-void CreateMenu(HWND window)
+void BuildMainMenu(HWND window)
 {
     if (!TkCreateMenuBar(MainMenu, window))
         return;
@@ -237,17 +193,20 @@ void SetBackground(HWND window)
     }
 }
 
-// Moved onto a display of another scale: the panel is laid out anew there, in the place the system suggests.
-LRESULT MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The pictures for the new scale are in place and the controls stand at their new places: the background and the
+// range labels follow, and with a corner chosen the magnifier shows that corner again in its new block size.
+void FollowPanelScale(bool newPictures)
 {
-    if (message != WM_DPICHANGED || window != TkWindowHandle(MainWindow))
-        return CallbackDefault;
-    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    RescaleMainWindow(HIWORD(wParam), suggested->left, suggested->top);
-    return 0;
+    if (newPictures)
+        SetBackground(TkWindowHandle(MainWindow));
+    ShowScreenRanges();
+    if (SelectedCorner() != ProbeCorner::None)
+        MoveRulerStep(RulerWindow, SideLeft, 0);
 }
 
 } // namespace
+
+const ScaledWindow MainWindowLayout{MainWindow, panelControls, UsePanelPictures, PanelBox, FollowPanelScale};
 
 void BuildMainWindow()
 {
@@ -258,14 +217,11 @@ void BuildMainWindow()
     if (!window)
         return;
     TkPlaceKeepValue(MainWindow, settings.MainWindowPosX, settings.MainWindowPosY);
-    const int dpi = TkWindowDpi(MainWindow);
-    UsePanelPictures(dpi);
-    CreateMenu(window);
+    BuildMainMenu(window);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
+    BuildScaledControls(MainWindowLayout);
     SetBackground(window);
-    for (const ControlSpec& c : panelControls)
-        CreateControl(c, dpi);
     ShowScreenRanges();
 
     if (settings.ShowTooltips != 0)
@@ -275,27 +231,7 @@ void BuildMainWindow()
     ShowWindow(window, SW_SHOW);
     TkSetWindowTopmost(MainWindow, settings.MainWindowOnTop != 0);
     AddRulerShortcuts(MainWindow);
-    TkSetWindowCallback(MainWindowCallback, MainWindow);
-}
-
-void RescaleMainWindow(int dpi, int x, int y)
-{
-    if (!TkWindowExists(MainWindow))
-        return;
-    TkRescaleWindow(MainWindow, dpi, x, y);
-    const bool newPictures = UsePanelPictures(dpi);
-    if (newPictures)
-        SetBackground(TkWindowHandle(MainWindow));
-    for (const ControlSpec& c : panelControls) {
-        const TkRect b = PanelBox(c, dpi);
-        TkResizeControl(c.id, b.left, b.top, b.Width(), b.Height());
-        if (newPictures && PanelPicture(c))
-            TkSetControlState(c.id, reinterpret_cast<intptr_t>(PanelPicture(c)));
-    }
-    ShowScreenRanges();
-    // The magnifier's picture now has the new block size: with a corner chosen it shows that corner again.
-    if (SelectedCorner() != ProbeCorner::None)
-        MoveRulerStep(RulerWindow, SideLeft, 0);
+    TkSetWindowCallback(FollowDisplayScale, MainWindow);
 }
 
 void ShowScreenRanges()
@@ -304,13 +240,8 @@ void ShowScreenRanges()
         return;
     const int dpi = TkWindowDpi(MainWindow);
     const std::string position = RangeText(PositionRangeLabel), size = RangeText(SizeRangeLabel);
-    TkRect positionBox{}, sizeBox{};
-    for (const ControlSpec& c : panelControls) {
-        if (c.id == PositionRangeLabel)
-            positionBox = PanelBox(c, dpi);
-        else if (c.id == SizeRangeLabel)
-            sizeBox = PanelBox(c, dpi);
-    }
+    const TkRect positionBox = ScaledControlBox(MainWindowLayout, PositionRangeLabel, dpi);
+    const TkRect sizeBox = ScaledControlBox(MainWindowLayout, SizeRangeLabel, dpi);
     // A static control breaks a text too long for its box onto a second line, which its height cuts off: a monitor
     // left of the primary one lengthens the position range past its box, which then grows to the right and pushes
     // the size label along.

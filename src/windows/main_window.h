@@ -4,9 +4,6 @@
 // Builds the main window from the settings, with its menu, controls, tooltips and shortcuts.
 // Its controls stand at the places of their 96-dpi layout scaled to the resolution of its display.
 void BuildMainWindow();
-// Lays the main window out for another resolution with its frame at (x, y), keeping what its controls show; a chosen
-// corner is measured again for the magnifier's new size.
-void RescaleMainWindow(int dpi, int x, int y);
 // Writes the ranges of the ruler's place and size for the screen as measured last.
 void ShowScreenRanges();
 // Writes the ruler's live place and size into the edge and size fields; right and bottom are shown inclusively.

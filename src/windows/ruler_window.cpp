@@ -37,7 +37,7 @@ void ShowSizeDependentControls(bool shown)
         TkHideControl(control, shown ? 0 : 1);
 }
 
-void CreateLabel(int control, int x, int y, int w, int h, const std::string& text, uint32_t style)
+void BuildRulerLabel(int control, int x, int y, int w, int h, const std::string& text, uint32_t style)
 {
     TkTextControl(control, x, y, w, h, text, style);
     TkSetControlFont(control, reinterpret_cast<intptr_t>(TkFontHandle(static_cast<int>(App().RulerLabelFont))));
@@ -86,9 +86,9 @@ void BuildRulerWindow()
     TkClipControlSiblings(MagnifierPeephole);
     TkRaiseControl(MagnifierPeephole);
 
-    CreateLabel(RulerOriginLabel, 17, 17, 6, 12, "1", 0);
-    CreateLabel(RulerWidthLabel, layout.widthLabelX, 17, 28, 12, TkIntToText(w), TkTextRight);
-    CreateLabel(RulerHeightLabel, 17, layout.heightLabelY, 28, 12, TkIntToText(h), 0);
+    BuildRulerLabel(RulerOriginLabel, 17, 17, 6, 12, "1", 0);
+    BuildRulerLabel(RulerWidthLabel, layout.widthLabelX, 17, 28, 12, TkIntToText(w), TkTextRight);
+    BuildRulerLabel(RulerHeightLabel, 17, layout.heightLabelY, 28, 12, TkIntToText(h), 0);
     if (!layout.labelsShown)
         ShowSizeDependentControls(false);
 
