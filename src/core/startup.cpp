@@ -115,7 +115,8 @@ std::string SpecialFolderPath(int folderId)
 void StartUp()
 {
     // DLLs loaded at run time come from the system folder only, never from the folder the program was started from
-    // (a downloads folder, where anyone may have dropped a DLL).
+    // (a downloads folder, where anyone may have dropped a DLL); those loaded before this line, with the program's
+    // imports, are held to it by the image's load configuration (load_config.cpp).
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     TkStartup();
     TkInstallFaultHandler(ShowCrashReport);
