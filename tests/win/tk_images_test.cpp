@@ -14,6 +14,8 @@
 #include "files.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_internal.h"
+#include "win_test_support.h"
+#include "wine.h"
 
 namespace {
 
@@ -230,20 +232,42 @@ TEST_F(TkImagesTest, ResizeReplacesTheHandleAndFreesTheOldOne)
     EXPECT_EQ(TkImageHeight(image), 6);
 }
 
+// The batch limit as a batching GDI keeps it, seen through the program's import of GdiSetBatchLimit: Wine's GDI does
+// not batch and keeps the limit at 1 whatever is set, so a restored limit could not be told there from a forgotten
+// one.
+DWORD gKeptBatchLimit = 0;
+decltype(&GdiSetBatchLimit) gGdiSetBatchLimit = nullptr;
+
+DWORD WINAPI KeepBatchLimit(DWORD limit)
+{
+    gGdiSetBatchLimit(limit);
+    const DWORD previous = gKeptBatchLimit;
+    gKeptBatchLimit = limit;
+    return previous;
+}
+
 TEST_F(TkImagesTest, PassLimitsTheBatchToOneAndRestoresIt)
 {
     const DWORD original = GdiSetBatchLimit(7);
-    const bool limitTakes = GdiGetBatchLimit() == 7;
+    const DWORD taken = GdiGetBatchLimit();
+    if (RunningUnderWine()) {
+        EXPECT_EQ(original, 1u);
+        EXPECT_EQ(taken, 1u) << "Wine's GDI now keeps the batch limit it is given";
+    } else {
+        EXPECT_EQ(taken, 7u);
+    }
+
+    ASSERT_TRUE(RedirectImport("gdi32.dll", "GdiSetBatchLimit", &KeepBatchLimit, gGdiSetBatchLimit));
+    gKeptBatchLimit = 7;
     ASSERT_NE(TkStartDrawing(TkImageOutput(static_cast<int>(TkCreateImage(-1, 2, 2)))), 0);
+    EXPECT_EQ(gKeptBatchLimit, 1u);
     EXPECT_EQ(GdiGetBatchLimit(), 1u);
     TkStopDrawing();
-    const DWORD restored = GdiGetBatchLimit();
+    EXPECT_EQ(gKeptBatchLimit, 7u) << "the pass did not restore the limit it found";
+    EXPECT_EQ(GdiGetBatchLimit(), RunningUnderWine() ? 1u : 7u);
+    decltype(&GdiSetBatchLimit) kept = nullptr;
+    RedirectImport("gdi32.dll", "GdiSetBatchLimit", gGdiSetBatchLimit, kept);
     GdiSetBatchLimit(original);
-    if (!limitTakes) {
-        GTEST_SKIP() << "this GDI keeps its batch limit at 1 whatever is set (Wine does not batch), so a restored "
-                        "limit cannot be told from a forgotten one";
-    }
-    EXPECT_EQ(restored, 7u);
 }
 
 // The magnifier's refresh in toolkit terms: a screen copy through the pass's device context, a copy of the capture
