@@ -37,11 +37,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko: the prefix is created without asking for them.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-# Ends the prefix's Wine server and waits until it is gone: a server that is still stopping would take the next
-# program's connection and end it before its first line.
+# Ends the prefix's Wine server and waits until it is gone (-k waits up to ten seconds, then kills it without waiting):
+# a server that is still stopping would take the next program's connection and end it before its first line.
 stop_server() {
     "$wineserver_bin" -k </dev/null >/dev/null 2>&1 9>&- || true
-    "$wineserver_bin" -w </dev/null >/dev/null 2>&1 9>&- || true
+    timeout 60 "$wineserver_bin" -w </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 stop_display() {
@@ -205,7 +205,7 @@ start_failed() {
 }
 
 prints=0
-if [ "$1" = "--prints" ]; then
+if [ "${1:-}" = "--prints" ]; then
     prints=1
     shift
 fi
