@@ -50,6 +50,10 @@ struct AppState {
     // Which of the drawn scales (TkPictureDpis) the panel's and the guide's pictures are in now; -1 before the
     // first window is built.
     int panelBackgroundScale = -1, panelIconScale = -1, guidePictureDpi = -1;
+    // Pictures replaced for a new scale that controls may still show; freed once they show the new ones.
+    std::vector<int> retiredPictures;
+    // The magnifier shows a copy of the screen rather than its start picture.
+    bool magnifierShowsCapture = false;
 
     // The four scale pictures, drawn once for the whole screen.
     int TopScaleBitmap = 0, BottomScaleBitmap = 0, LeftScaleBitmap = 0, RightScaleBitmap = 0;

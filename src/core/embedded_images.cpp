@@ -48,11 +48,18 @@ int CatchResource(int resource, int image)
 // The pictures drawn for the further scales follow the 96-dpi one's resource number in steps of this.
 constexpr int ScaledResourceStep = 100;
 
-// Decodes the picture drawn for a scale (an index into TkPictureDpis) into an image number in use; true when it did.
-bool ReplaceWithScaled(int resource, int scale, int image)
+// Decodes the picture drawn for a scale (an index into TkPictureDpis) under a new image number, which replaces the
+// one in use; true when it did. The old picture is retired: controls still show it until they are handed the new
+// one, after which FreeRetiredPictures frees it.
+bool ReplaceWithScaled(int resource, int scale, int& image)
 {
     // An image of 0: the 96-dpi picture was not there either.
-    return image != 0 && CatchResource(resource + scale * ScaledResourceStep, image) != 0;
+    const int scaled = image != 0 ? CatchResource(resource + scale * ScaledResourceStep, -1) : 0;
+    if (scaled == 0)
+        return false;
+    App().retiredPictures.push_back(image);
+    image = scaled;
+    return true;
 }
 
 void NoteSize(const Picture& p)
@@ -122,4 +129,12 @@ void LoadEmbeddedImages()
     app.captureHeight = TkImageHeight(app.MagnifierCapture);
     app.panelBackgroundScale = app.panelIconScale = 0;
     app.guidePictureDpi = 0;
+}
+
+void FreeRetiredPictures()
+{
+    AppState& app = App();
+    for (int image : app.retiredPictures)
+        TkCatchImage(image, nullptr, 0);
+    app.retiredPictures.clear();
 }

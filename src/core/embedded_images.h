@@ -8,3 +8,5 @@ void LoadEmbeddedImages();
 bool UsePanelPictures(int dpi);
 // The same for the guide's picture, for a box of width x height at the resolution.
 bool UseGuidePicture(int dpi, int width, int height);
+// Frees the pictures that UsePanelPictures and UseGuidePicture replaced, once the controls show the new ones.
+void FreeRetiredPictures();

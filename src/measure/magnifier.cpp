@@ -33,7 +33,14 @@ int32_t RefreshMagnifier(TkPoint p)
         TkStopDrawing();
     }
     ReleaseDC(GetDesktopWindow(), desktop);
+    ShowMagnifierCapture();
+    return colour;
+}
 
+void ShowMagnifierCapture()
+{
+    AppState& app = App();
+    app.magnifierShowsCapture = true;
     // The view is a whole number of blocks per captured pixel at every scale of the panel (3 at 96 dpi).
     TkCopyImage(app.MagnifierCapture, app.MagnifierZoom);
     TkResizeImage(app.MagnifierZoom, app.magnifierWidth, app.magnifierHeight, 1);
@@ -46,5 +53,4 @@ int32_t RefreshMagnifier(TkPoint p)
         TkStopDrawing();
     }
     TkSetControlState(MagnifierView, reinterpret_cast<intptr_t>(TkImageHandle(app.MagnifierPicture)));
-    return colour;
 }

@@ -9,3 +9,5 @@
 // (0x00BBGGRR), -1 when the screen could not be read: the colour fields and the magnifier's middle show one and the
 // same reading.
 int32_t RefreshMagnifier(TkPoint p);
+// Shows the last copy of the screen in the magnifier view again, at the view's present block size.
+void ShowMagnifierCapture();

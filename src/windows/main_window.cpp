@@ -10,6 +10,7 @@
 #include "core/object_ids.h"
 #include "core/program_texts.h"
 #include "measure/corner_probe.h"
+#include "measure/magnifier.h"
 #include "measure/magnifier_view.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
@@ -194,7 +195,8 @@ void SetBackground(HWND window)
 }
 
 // The pictures for the new scale are in place and the controls stand at their new places: the background and the
-// range labels follow, and with a corner chosen the magnifier shows that corner again in its new block size.
+// range labels follow, and the magnifier shows its corner again in its new block size (with none chosen, the last
+// copy of the screen it showed).
 void FollowPanelScale(bool newPictures)
 {
     if (newPictures)
@@ -202,6 +204,8 @@ void FollowPanelScale(bool newPictures)
     ShowScreenRanges();
     if (SelectedCorner() != ProbeCorner::None)
         MoveRulerStep(RulerWindow, SideLeft, 0);
+    else if (newPictures && App().magnifierShowsCapture)
+        ShowMagnifierCapture();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "windows/scaled_window.h"
 
+#include "core/embedded_images.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_windows.h"
@@ -47,6 +48,7 @@ void BuildScaledControls(const ScaledWindow& layout)
     layout.usePictures(dpi);
     for (const ControlSpec& c : layout.controls)
         BuildControl(c, ControlBox(layout, c, dpi));
+    FreeRetiredPictures();
 }
 
 TkRect ScaledControlBox(const ScaledWindow& layout, int control, int dpi)
@@ -72,6 +74,7 @@ LRESULT FollowDisplayScale(HWND window, UINT message, WPARAM, LPARAM)
         }
         if (layout->followScale)
             layout->followScale(newPictures);
+        FreeRetiredPictures();
     }
     return CallbackDefault;
 }

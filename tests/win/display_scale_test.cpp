@@ -17,6 +17,7 @@
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
 #include "windows/short_guide.h"
+#include "windows/window_placement.h"
 
 namespace {
 
@@ -148,6 +149,20 @@ void MoveOntoDisplayOf(int dpi, RECT mainPlace, RECT guidePlace)
     PumpMessages();
 }
 
+// The magnifier shows a copy of the screen in blocks of the resolution's size, the red mark on the middle one's edge
+// (its start picture has no mark).
+void ExpectMagnifierShowsACopyAt(int dpi)
+{
+    const int block = MagnifierBlock(dpi);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, TkImageHandle(App().MagnifierPicture));
+    EXPECT_EQ(GetPixel(dc, 10 * block, 10 * block), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 11 * block - 1, 11 * block - 1), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 10 * block + 1, 10 * block + 1), RGB(255, 0, 0)) << "the measured pixel shows";
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+}
+
 } // namespace
 
 TEST_F(DisplayScaleTest, PanelAndGuideStandAtTheirTablePlacesTimesTheDisplayScale)
@@ -241,14 +256,11 @@ TEST_F(DisplayScaleTest, MovedOntoAnotherScaleTheWindowsAreLaidOutAnewKeepingWha
         EXPECT_EQ(TkGetControlText(RulerHeightField), height);
         EXPECT_TRUE(GetWindowLongPtrA(TkWindowHandle(MainWindow), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-        // The magnifier shows the corner again in blocks of the new size, the red mark on the middle one's edge.
-        const int block = MagnifierBlock(to);
-        HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ previous = SelectObject(dc, TkImageHandle(App().MagnifierPicture));
-        EXPECT_EQ(GetPixel(dc, 10 * block, 10 * block), RGB(255, 0, 0));
-        EXPECT_EQ(GetPixel(dc, 11 * block - 1, 11 * block - 1), RGB(255, 0, 0));
-        EXPECT_NE(GetPixel(dc, 10 * block + 1, 10 * block + 1), RGB(255, 0, 0)) << "the measured pixel shows";
-        SelectObject(dc, previous);
-        DeleteDC(dc);
+        ExpectMagnifierShowsACopyAt(to);
     }
+    // With no corner chosen (a rebuild clears the choice) it keeps the last copy of the screen it showed.
+    RebuildWindows();
+    ASSERT_EQ(TkGetControlState(CornerBottomRightOption), 0);
+    MoveOntoDisplayOf(other, RECT{40, 30, 400, 700}, RECT{60, 50, 900, 700});
+    ExpectMagnifierShowsACopyAt(other);
 }

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "core/object_ids.h"
+#include "core/ruler_drag.h"
+#include "core/screen_measure.h"
 #include "measure/corner_probe.h"
 #include "program_windows.h"
 #include "toolkit/tk_internal.h"
@@ -22,6 +25,7 @@ namespace {
 struct GdiCounter {
     std::set<HGDIOBJ> made;
     int failedFrees = 0;
+    int freedWhileShown = 0; // pictures freed while a control still showed them
 };
 
 GdiCounter gGdi;
@@ -75,8 +79,24 @@ BOOL Freed(HGDIOBJ object, BOOL ok)
         ++gGdi.failedFrees;
     return ok;
 }
+// Whether one of the panel's picture controls shows the bitmap.
+bool ShownByAControl(HGDIOBJ bitmap)
+{
+    for (int control : {MoveUpButton, MoveDownButton, MoveLeftButton, MoveRightButton, GrowTopButton, GrowBottomButton,
+                        GrowLeftButton, GrowRightButton, ShrinkTopButton, ShrinkBottomButton, ShrinkLeftButton,
+                        ShrinkRightButton, MagnifierView}) {
+        const UINT ask = control == MagnifierView ? STM_GETIMAGE : BM_GETIMAGE;
+        HWND handle = TkControlHandle(control);
+        if (handle && reinterpret_cast<HGDIOBJ>(SendMessageA(handle, ask, IMAGE_BITMAP, 0)) == bitmap)
+            return true;
+    }
+    return false;
+}
+
 BOOL WINAPI CountedDeleteObject(HGDIOBJ object)
 {
+    if (GetObjectType(object) == OBJ_BITMAP && ShownByAControl(object))
+        ++gGdi.freedWhileShown;
     return Freed(object, gDeleteObject(object));
 }
 BOOL WINAPI CountedDeleteDC(HDC dc)
@@ -100,6 +120,17 @@ void CountGdiObjects()
 
 // The objects the program made that are still valid: those it freed and those the system freed (a window
 // class's background brush) are not.
+// How many live objects of each type (brush, font, bitmap, DC) the program made, for failure messages.
+std::string LiveObjectTypes()
+{
+    int counts[OBJ_COLORSPACE + 1] = {};
+    for (HGDIOBJ object : gGdi.made)
+        if (const DWORD type = GetObjectType(object); type <= OBJ_COLORSPACE)
+            ++counts[type];
+    return "brushes " + std::to_string(counts[OBJ_BRUSH]) + ", fonts " + std::to_string(counts[OBJ_FONT]) +
+           ", bitmaps " + std::to_string(counts[OBJ_BITMAP]) + ", memory DCs " + std::to_string(counts[OBJ_MEMDC]);
+}
+
 int LiveGdiObjects()
 {
     int live = 0;
@@ -144,10 +175,38 @@ Holdings Now()
 constexpr int cornerOptions[] = {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption,
                                  CornerBottomLeftOption};
 
+// A drag of a few steps, each frame shown, and the probe after it.
+void DragRuler()
+{
+    HWND ruler = TkWindowHandle(RulerWindow);
+    SendMessageA(ruler, WM_ENTERSIZEMOVE, 0, 0);
+    for (int step = 1; step <= 4; ++step) {
+        SetWindowPos(ruler, nullptr, TkWindowX(RulerWindow) + (step % 2 ? 1 : -1), TkWindowY(RulerWindow),
+                     TkWindowWidth(RulerWindow) + 1, TkWindowHeight(RulerWindow), SWP_NOZORDER | SWP_NOACTIVATE);
+        WaitUntil([] {
+            PumpMessages();
+            return !RulerProbeDue();
+        });
+    }
+    SendMessageA(ruler, WM_EXITSIZEMOVE, 0, 0);
+    WaitUntil([] {
+        PumpMessages();
+        return !RulerProbeDue();
+    });
+}
+
+// The panel moved onto a display of another resolution, as the system tells it.
+void MovePanelOntoDisplayOf(int dpi)
+{
+    RECT place{TkWindowX(MainWindow), TkWindowY(MainWindow), TkWindowX(MainWindow) + 400, TkWindowY(MainWindow) + 700};
+    SendMessageA(TkWindowHandle(MainWindow), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+}
+
 } // namespace
 
 // The probe runs on every drag step and the windows are rebuilt whenever tooltips are switched: anything either
-// of them keeps would pile up over a working day.
+// of them keeps would pile up over a working day. So would drags' frames, changes of the display's scale and
+// display changes.
 TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
 {
     CountGdiObjects();
@@ -157,7 +216,12 @@ TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
     RebuildWindows();
     TkSetControlState(CornerTopLeftOption, 1);
     ProbeRulerCorner();
+    // The toolkit keeps one control font per resolution it has met: the panel meets both before the count.
+    const int dpi = TkWindowDpi(MainWindow);
+    MovePanelOntoDisplayOf(144);
+    MovePanelOntoDisplayOf(dpi);
     const Holdings first = Now();
+    const std::string firstTypes = LiveObjectTypes();
     ASSERT_GT(first.threadWindows, 60) << "the main and ruler windows with their controls must exist";
 
     constexpr int probes = 10000, rebuilds = 100;
@@ -171,6 +235,12 @@ TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
             ProbeRulerCorner();
         if (i % (probes / rebuilds) == 0)
             RebuildWindows();
+        if (i % 250 == 0)
+            DragRuler();
+        if (i % 1000 == 0) {
+            MovePanelOntoDisplayOf((i / 1000) % 2 ? 144 : dpi);
+            FollowDisplayChange();
+        }
         if (i % 64 == 0)
             PumpMessages();
     }
@@ -186,8 +256,10 @@ TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
     EXPECT_EQ(last.toolkit.accelerators, first.toolkit.accelerators);
     EXPECT_EQ(last.toolkit.fonts, first.toolkit.fonts);
     EXPECT_EQ(last.toolkit.images, first.toolkit.images);
-    EXPECT_EQ(last.liveGdiObjects, first.liveGdiObjects);
+    EXPECT_EQ(last.liveGdiObjects, first.liveGdiObjects)
+        << "before: " << firstTypes << "; after: " << LiveObjectTypes();
     EXPECT_EQ(last.failedGdiFrees, first.failedGdiFrees) << "an object was freed twice";
+    EXPECT_EQ(gGdi.freedWhileShown, 0) << "a picture was freed while a control showed it";
     EXPECT_EQ(last.gdiObjects, first.gdiObjects);
     EXPECT_EQ(last.userObjects, first.userObjects);
     TkShutdown();

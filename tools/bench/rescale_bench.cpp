@@ -55,6 +55,7 @@ int main(int argc, char** argv)
         const double start = NowMs();
         UsePanelPictures(TkPictureDpis[(i + 1) % TkPictureScaleCount]);
         decoding.push_back(NowMs() - start);
+        FreeRetiredPictures();
     }
     Report("  part: the panel's pictures for the scale", decoding);
     TkShutdown();
