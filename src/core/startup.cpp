@@ -118,8 +118,8 @@ void StartUp()
     // (a downloads folder, where anyone may have dropped a DLL); those loaded before this line, with the program's
     // imports, are held to it by the image's load configuration (load_config.cpp).
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    TkStartup();
-    TkInstallFaultHandler(ShowCrashReport);
+    TkStartup(ProgramTitle);
+    TkInstallFaultHandler(ShowCrashReport, MainModuleName);
     MarkLine();
     ComputeFolders();
     MarkLine();

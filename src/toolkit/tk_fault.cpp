@@ -17,6 +17,7 @@ struct FaultRecord {
 
 FaultRecord gFault;
 TkFaultProcedure gProcedure = nullptr;
+std::string gMainModule;
 LPTOP_LEVEL_EXCEPTION_FILTER gPreviousFilter = nullptr;
 bool gInstalled = false;
 
@@ -41,9 +42,10 @@ LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info)
 
 } // namespace
 
-void TkInstallFaultHandler(TkFaultProcedure procedure)
+void TkInstallFaultHandler(TkFaultProcedure procedure, std::string_view mainModule)
 {
     gProcedure = procedure;
+    gMainModule = mainModule;
     if (!gInstalled) {
         // After a stack overflow the filter runs on what is left of the stack; reserving some keeps the crash
         // report able to run.
@@ -86,7 +88,7 @@ std::string TkFaultMessage()
 // The program is one module; the marker's high 8 bits do not name another.
 std::string TkFaultModule()
 {
-    return "Tessaro";
+    return gMainModule;
 }
 
 int32_t TkFaultLine()

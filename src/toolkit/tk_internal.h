@@ -78,6 +78,7 @@ struct TkEvent {
 struct TkShared {
     // The hidden window that receives the toolkit's queued events; also the clipboard's owner.
     HWND messageWindow = nullptr;
+    std::string containerClass, messageClass;
     HWND toolTipWindow = nullptr;
     HICON programIcon = nullptr;
     HCURSOR arrowCursor = nullptr;
@@ -151,6 +152,7 @@ void TkDrawTextControl(const TkControlRecord& record, HDC dc);
 
 // --- Window procedure (tk_window_proc.cpp) ---------------------------------------------------------------------
 LRESULT CALLBACK TkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The window class of containers, named at TkStartup (tk_startup.cpp).
 const char* TkContainerClassName();
 
 // --- Events (tk_events.cpp) --------------------------------------------------------------------------------------

@@ -60,8 +60,8 @@ void TkDelay(int milliseconds);
 using TkFaultProcedure = void (*)();
 
 // Installs the toolkit's top-level exception filter, which fills the fault record, calls procedure on the faulting
-// thread and then ends the process with exit code 0.
-void TkInstallFaultHandler(TkFaultProcedure procedure);
+// thread and then ends the process with exit code 0. mainModule is the name TkFaultModule gives the main module.
+void TkInstallFaultHandler(TkFaultProcedure procedure, std::string_view mainModule);
 // Puts back the filter that was there before TkInstallFaultHandler (part of the toolkit's shutdown).
 void TkRemoveFaultHandler();
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-const char MessageWindowClass[] = "TessaroToolkitMessages";
-
 LRESULT CALLBACK MessageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A modal loop of the system (message box, menu, move and size) dispatches the wake-up instead of TkWaitEvent.
@@ -31,20 +29,25 @@ void RegisterToolkitClasses()
     container.hInstance = instance;
     container.hCursor = shared.arrowCursor;
     container.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    container.lpszClassName = TkContainerClassName();
+    container.lpszClassName = shared.containerClass.c_str();
     RegisterClassExA(&container);
 
     WNDCLASSEXA messages{};
     messages.cbSize = sizeof(messages);
     messages.lpfnWndProc = MessageWindowProcedure;
     messages.hInstance = instance;
-    messages.lpszClassName = MessageWindowClass;
+    messages.lpszClassName = shared.messageClass.c_str();
     RegisterClassExA(&messages);
 }
 
 } // namespace
 
-void TkStartup()
+const char* TkContainerClassName()
+{
+    return TkSharedState().containerClass.c_str();
+}
+
+void TkStartup(std::string_view programName)
 {
     CoInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -61,9 +64,11 @@ void TkStartup()
         shared.programIcon = LoadIconA(nullptr, IDI_APPLICATION);
     shared.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
 
+    shared.containerClass = std::string(programName) + "ToolkitContainer";
+    shared.messageClass = std::string(programName) + "ToolkitMessages";
     RegisterToolkitClasses();
     shared.messageWindow =
-        CreateWindowExA(0, MessageWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+        CreateWindowExA(0, shared.messageClass.c_str(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     TkClearTables();
     TkClearEvents();
     shared.paintHolds = 0;
@@ -96,6 +101,6 @@ void TkShutdown()
     shared.paintHolds = 0;
     shared.unpaintedControls.clear();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    UnregisterClassA(TkContainerClassName(), instance);
-    UnregisterClassA(MessageWindowClass, instance);
+    UnregisterClassA(shared.containerClass.c_str(), instance);
+    UnregisterClassA(shared.messageClass.c_str(), instance);
 }

@@ -75,11 +75,6 @@ void WindowSized(int window, TkWindowRecord* record, WPARAM kind)
 
 } // namespace
 
-const char* TkContainerClassName()
-{
-    return "TessaroToolkitContainer";
-}
-
 LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {

@@ -71,7 +71,8 @@ constexpr int EventSizeWindow = 0x3337;
 constexpr int EventDisplayChange = 0x3340;
 
 // --- Start and end ---------------------------------------------------------------------------------------------------
-void TkStartup();
+// The program's name prefixes the toolkit's own window classes (its containers, its hidden message window).
+void TkStartup(std::string_view programName);
 void TkShutdown();
 
 // --- Windows ---------------------------------------------------------------------------------------------------------

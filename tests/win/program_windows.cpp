@@ -15,7 +15,7 @@
 void BuildProgramWindows(const Settings& settings)
 {
     AppState& app = App();
-    TkStartup();
+    TkStartup("Tessaro");
     app.screenRight = app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     app.screenBottom = app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     LoadProgramFonts();

@@ -53,7 +53,7 @@ class RulerScalesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        TkStartup();
+        TkStartup("Tessaro");
         AppState& app = App();
         app.screenWidth = 300;
         app.screenHeight = 200;

@@ -53,7 +53,7 @@ ChildResult RunChild(const std::string& kind)
 int RunFaultChild(const std::string& kind, const std::string& outFile)
 {
     gOutFile = outFile;
-    TkInstallFaultHandler(ReportFault);
+    TkInstallFaultHandler(ReportFault, "Tessaro");
     if (kind == "null-write") {
         volatile int* volatile target = nullptr;
         gExpectedLine = __LINE__ + 1;

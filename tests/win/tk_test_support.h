@@ -17,7 +17,7 @@
 // A fresh toolkit for every test; what a test leaves open is closed by the shutdown.
 class ToolkitTest : public testing::Test {
 protected:
-    void SetUp() override { TkStartup(); }
+    void SetUp() override { TkStartup("Tessaro"); }
     void TearDown() override { TkShutdown(); }
 };
 

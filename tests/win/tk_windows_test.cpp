@@ -278,5 +278,5 @@ TEST_F(Windows, ShutdownSavesAnOpenSettingsFileAndDestroysEverything)
     EXPECT_NE(TkOpenPreferences(path), 0) << "the shutdown saved the settings file";
     EXPECT_EQ(TkReadPreference("ShowTooltips", "0"), "1");
     TkClosePreferences();
-    TkStartup(); // for TearDown
+    TkStartup("Tessaro"); // for TearDown
 }

@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     AppState& app = App();
     app.screenWidth = argc > 2 ? std::atoi(argv[2]) : 7680;
     app.screenHeight = argc > 3 ? std::atoi(argv[3]) : 4320;
-    TkStartup();
+    TkStartup("Tessaro");
     const char* face = "Tahoma";
     app.ScaleNumberFont = TkLoadFont(-1, face, 7, 0);
     if (app.ScaleNumberFont == 0)
