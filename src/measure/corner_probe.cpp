@@ -11,6 +11,7 @@
 #include "measure/colour_texts.h"
 #include "measure/corner_geometry.h"
 #include "measure/magnifier.h"
+#include "measure/probe_bench_hooks.h"
 #include "measure/window_at_point.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"

@@ -23,5 +23,3 @@ void ShowRulerFrame(ProbeCorner corner);
 // The executable's file name of a process, "" when it cannot be found. Asks the process's image path first and
 // lists its modules only when that fails.
 std::string TaskFileName(unsigned long processId);
-// The same through the module list alone, the slower way.
-std::string TaskFileNameFromModules(unsigned long processId);

@@ -14,6 +14,7 @@
 #include "toolkit/tk_image_table.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_internal.h"
+#include "toolkit/tk_test_hooks.h"
 
 namespace {
 

@@ -71,8 +71,6 @@ void TkDrawRotatedText(int x, int y, std::string_view text, int angle, int32_t c
 // a text with another character, or text drawn with its background cell - the whole text is drawn instead. True
 // when the glyphs drew the text.
 bool TkDrawDigits(int x, int y, std::string_view digits, int angle, int32_t colour);
-// On at the start; off, TkDrawDigits draws every text whole (to compare the two).
-void TkUseDigitGlyphs(bool use);
 // Draws a bitmap (through the mode, its pixels opaque unless it has 32 bits) or an icon with its top-left corner at
 // (x, y).
 void TkDrawImage(HANDLE image, int x, int y);

@@ -10,6 +10,7 @@
 #include "measure/scale_ticks.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_images.h"
+#include "toolkit/tk_test_hooks.h"
 #include "toolkit/tk_windows.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "core/object_ids.h"
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
+#include "measure/probe_bench_hooks.h"
 #include "measure/window_at_point.h"
 #include "program_windows.h"
 #include "toolkit/tk_windows.h"
