@@ -185,8 +185,8 @@ LRESULT CALLBACK TextControlProcedure(HWND handle, UINT message, WPARAM wParam, 
 HWND TkTextControl(int control, int x, int y, int width, int height, std::string_view text, uint32_t style)
 {
     // A static with its own styles, which other programs read (an inspection or accessibility tool sees its
-    // alignment), painted by the toolkit as the static would paint it: a drag repaints a dozen fields per frame,
-    // and a static asks its window for its own text each time it paints (a trip to the window system under Wine).
+    // alignment), painted by the toolkit as the static would paint it: a text control repainted often would
+    // otherwise ask its window for its own text each time it paints (a trip to the window system under Wine).
     const UINT alignment = (style & SS_TYPEMASK) == SS_RIGHT    ? DT_RIGHT
                            : (style & SS_TYPEMASK) == SS_CENTER ? DT_CENTER
                                                                 : DT_LEFT;
@@ -309,14 +309,14 @@ void TkSetControlText(int control, std::string_view text)
     if (!record || !record->handle)
         return;
     // Setting a text repaints the control at once, and even reading it back is a round trip to the window
-    // system. The probe writes every field on every drag step, mostly with the text the field already has; the
-    // text last set is remembered to skip those.
+    // system. A control written on every step of a mouse loop mostly gets the text it already has; the text last
+    // set is remembered to skip those.
     if (record->textSet && record->lastText == text)
         return;
     record->lastText.assign(text);
     record->textSet = true;
     // A static paints inside WM_SETTEXT. While painting is held its text waits in the record, which the toolkit's
-    // drawing of the control and TkGetControlText read: a drag step then costs no trip to the window system.
+    // drawing of the control and TkGetControlText read: a text written under a hold costs no trip to the window system.
     if (record->kind != TkControlKind::Text)
         ChangeControl(control, *record, [record] { SetWindowTextA(record->handle, record->lastText.c_str()); });
     else if (PaintLater(control, *record))
@@ -387,7 +387,7 @@ void TkSetControlState(int control, intptr_t state)
     case TkControlKind::Image:
     case TkControlKind::ImageButton: {
         const auto image = reinterpret_cast<HANDLE>(state);
-        // A picture drawn anew into the bitmap the static already shows (the magnifier's, on every frame of a drag)
+        // A picture drawn anew into the bitmap the static already shows (as often as every frame of a mouse loop)
         // needs painting only: handing it over again would have the static measure it and size itself once more.
         // Where the static shows a copy of its own (a bitmap with alpha values), the copy must be made anew.
         if (record->kind == TkControlKind::Image && image && image == record->image && IsBitmap(image) &&
@@ -417,8 +417,8 @@ void TkSetControlColor(int control, int which, int32_t colour)
     if (!record)
         return;
     const int32_t value = colour == -1 ? -1 : (colour & 0xFFFFFF);
-    // The probe hands the swatch its colour on every drag step; the same colour again needs no new brush and no
-    // repaint.
+    // A control given its colour on every step of a mouse loop mostly gets the one it has: the same colour again
+    // needs no new brush and no repaint.
     if ((which == TkTextColour && record->textColour == value) ||
         (which == TkBackColour && record->backColour == value))
         return;
@@ -461,7 +461,7 @@ void TkResizeControl(int control, int x, int y, int width, int height)
         width = rect.right - rect.left;
     if (height == TkKeep)
         height = rect.bottom - rect.top;
-    // A drag lays the ruler out on every step, mostly to where its controls already stand.
+    // A window laid out on every step of a mouse loop mostly puts its controls where they already stand.
     if (x == rect.left && y == rect.top && width == rect.right - rect.left && height == rect.bottom - rect.top)
         return;
     MoveWindow(handle, x, y, width, height, TRUE);

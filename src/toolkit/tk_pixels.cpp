@@ -70,7 +70,7 @@ void HorizontalRun(const TkPixels& pixels, int64_t y, int64_t x0, int64_t x1, in
     const int size = BytesPerPixel(pixels);
     if (!(mode & TkModeAlphaBlend)) {
         // Unblended, a fully covered pixel takes the colour's own bytes (or its alpha alone): a plain fill, which
-        // matters for the screen-long scale pictures.
+        // matters for pictures as long as the screen.
         const uint8_t bytes[4] = {static_cast<uint8_t>(TkBlue(colour)), static_cast<uint8_t>(TkGreen(colour)),
                                   static_cast<uint8_t>(TkRed(colour)), static_cast<uint8_t>(TkAlpha(colour))};
         if (mode & TkModeAlphaChannel) {
