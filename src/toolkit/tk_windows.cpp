@@ -64,20 +64,18 @@ HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std
     if (!RegisterWindowClass(className))
         return nullptr;
 
-    DWORD style = flags & ~(TkCentred | TkInvisible | TkScaled);
+    DWORD style = flags & ~(TkCentred | TkInvisible | TkScaled | TkExactPlace);
     if (style == 0)
         style = WS_CAPTION;
     const SIZE outer = OuterSize(style, 0, innerWidth, innerHeight);
-    if (x == TkKeep || y == TkKeep) {
-        x = CW_USEDEFAULT;
-        y = CW_USEDEFAULT;
-    }
+    const bool systemPlace = x == TkKeep || y == TkKeep;
 
     TkShared& shared = TkSharedState();
     shared.windows[window] = TkWindowRecord{};
     const std::string text(title);
     const HWND handle =
-        CreateWindowExA(0, className.c_str(), text.c_str(), style, x, y, outer.cx, outer.cy, nullptr, nullptr,
+        CreateWindowExA(0, className.c_str(), text.c_str(), style, systemPlace ? CW_USEDEFAULT : x,
+                        systemPlace ? CW_USEDEFAULT : y, outer.cx, outer.cy, nullptr, nullptr,
                         GetModuleHandleA(nullptr), reinterpret_cast<void*>(static_cast<intptr_t>(window)));
     if (!handle) {
         shared.windows.erase(window);
@@ -112,6 +110,8 @@ HWND TkOpenWindow(int window, int x, int y, int innerWidth, int innerHeight, std
                      (screenHeight - std::min(screenHeight, height)) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (systemPlace && (flags & TkExactPlace))
+        SetWindowPos(handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(flags & TkInvisible)) {
         ShowWindow(handle, SW_SHOWNORMAL);
         UpdateWindow(handle);
@@ -351,12 +351,6 @@ void TkRescaleWindow(int window, int dpi, int x, int y)
     for (auto& [number, control] : TkSharedState().controls)
         if (control.window == window && control.defaultFont)
             TkGiveControlFont(control, font, true);
-}
-
-void TkPlaceKeepValue(int window, int x, int y)
-{
-    if (HWND handle = HandleOf(window); handle && (x == TkKeep || y == TkKeep))
-        SetWindowPos(handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND TkFindInstanceWindow(int window, std::string_view title)

@@ -31,6 +31,9 @@ constexpr uint32_t TkClipChildren = 0x02000000;
 // start with the default font at that resolution. The program places the controls for TkWindowDpi itself: moved onto
 // a display of another scale, the window takes its new frame and fonts before its callback sees WM_DPICHANGED.
 constexpr uint32_t TkScaled = 0x00000002;
+// x and y place the frame even where one equals TkKeep, which otherwise lets the system choose the place: a place
+// read back from a file may be that value, on a monitor far to the left or above.
+constexpr uint32_t TkExactPlace = 0x00000004;
 
 // Window states.
 constexpr int TkStateNormal = 0;
@@ -95,9 +98,6 @@ int TkWindowExists(int window);
 HWND TkWindowHandle(int window);
 // The resolution a window is laid out for: that of its display for a TkScaled window, else 96.
 int TkWindowDpi(int window);
-// Where TkOpenWindow or TkResizeWindow took a coordinate equal to TkKeep as "keep", puts the window's frame at
-// exactly (x, y): the value is a real place too, on a monitor far to the left or above.
-void TkPlaceKeepValue(int window, int x, int y);
 // The top-level window that another instance of the program opened under this number and title, or null.
 HWND TkFindInstanceWindow(int window, std::string_view title);
 void TkSetWindowCallback(TkWindowCallback procedure, int window);

@@ -24,7 +24,7 @@ namespace {
 
 constexpr int MainInnerWidth = 270;
 constexpr int MainInnerHeight = 466;
-constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible | TkScaled;
+constexpr uint32_t MainWindowFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible | TkScaled | TkExactPlace;
 
 constexpr uint32_t Click = TkTextNotify;
 constexpr uint32_t ClickRight = TkTextNotify | TkTextRight;
@@ -220,7 +220,6 @@ void BuildMainWindow()
                                MainInnerHeight, ProgramTitle, MainWindowFlags);
     if (!window)
         return;
-    TkPlaceKeepValue(MainWindow, settings.MainWindowPosX, settings.MainWindowPosY);
     BuildMainMenu(window);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);

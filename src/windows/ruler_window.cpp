@@ -15,7 +15,7 @@
 namespace {
 
 // Clipping its controls keeps the ruler's background from covering the peephole where the ruler has grown.
-constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible | TkClipChildren;
+constexpr uint32_t RulerWindowFlags = TkBorderless | TkInvisible | TkClipChildren | TkExactPlace;
 
 // The labels and the centre symbol, in the order they are hidden and shown.
 constexpr int sizeDependentControls[] = {RulerCentreImage, RulerOriginLabel, RulerWidthLabel, RulerHeightLabel};
@@ -55,7 +55,6 @@ void BuildRulerWindow()
                      settings.RulerWindowHeight, "Lineal - Tessaro", RulerWindowFlags);
     if (!window)
         return;
-    TkPlaceKeepValue(RulerWindow, settings.RulerWindowPosX, settings.RulerWindowPosY);
     TkSetWindowColor(RulerWindow, RulerGrey);
     SetWindowLongA(window, GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TOOLWINDOW);
     SetLayeredWindowAttributes(window, static_cast<COLORREF>(KeyColour), RulerAlpha, LWA_COLORKEY | LWA_ALPHA);
