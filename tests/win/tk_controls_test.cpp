@@ -5,30 +5,20 @@
 
 #include <string>
 
+#include "core/object_ids.h"
 #include "tk_test_support.h"
+#include "windows/ruler_window.h"
 
 namespace {
 
-constexpr int MainWindow = 0;
-constexpr int RulerWindow = 1;
 constexpr uint32_t HiddenTitled = TkTitleBar | TkSystemMenu | TkInvisible;
 
-constexpr int TopLeftOption = 4;
-constexpr int TopRightOption = 5;
-constexpr int BottomRightOption = 6;
-constexpr int BottomLeftOption = 7;
+// Controls of the tests' own, beside the program's.
 constexpr int InnerOption = 20;
 constexpr int AfterContainerOption = 21;
 constexpr int GroupLabel = 30;
-constexpr int GrowButton = 8;
-constexpr int ShrinkButton = 9;
-constexpr int ValueField = 39;
-constexpr int OtherField = 41;
-constexpr int Peephole = 66;
 constexpr int InnerBox = 67;
 
-constexpr COLORREF RulerGrey = RGB(212, 212, 212);
-constexpr COLORREF KeyColour = RGB(255, 0, 255);
 constexpr COLORREF DarkBlue = RGB(0, 0, 128);
 
 HBITMAP Bitmap(int width, int height)
@@ -83,26 +73,26 @@ using Controls = ToolkitTest;
 TEST_F(Controls, OptionsGroupOnlyDirectlyAfterOneAnotherAndSelectionClearsOnlyTheirGroup)
 {
     TkOpenWindow(MainWindow, 10, 10, 300, 200, "Tessaro", HiddenTitled);
-    TkOptionButton(TopLeftOption, 10, 10, 80, 16, "oben links");
-    TkOptionButton(TopRightOption, 10, 30, 80, 16, "oben rechts");
+    TkOptionButton(CornerTopLeftOption, 10, 10, 80, 16, "oben links");
+    TkOptionButton(CornerTopRightOption, 10, 30, 80, 16, "oben rechts");
     TkTextControl(GroupLabel, 10, 50, 80, 16, "Ecke", 0);
-    TkOptionButton(BottomRightOption, 10, 70, 80, 16, "unten rechts");
-    TkOptionButton(BottomLeftOption, 10, 90, 80, 16, "unten links");
+    TkOptionButton(CornerBottomRightOption, 10, 70, 80, 16, "unten rechts");
+    TkOptionButton(CornerBottomLeftOption, 10, 90, 80, 16, "unten links");
     TkContainer(InnerBox, 100, 10, 100, 100, 0);
     TkOptionButton(InnerOption, 0, 0, 80, 16, "innen");
     TkEndContainer();
     TkOptionButton(AfterContainerOption, 100, 120, 80, 16, "danach");
-    for (int option :
-         {TopLeftOption, TopRightOption, BottomRightOption, BottomLeftOption, InnerOption, AfterContainerOption}) {
+    for (int option : {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption, CornerBottomLeftOption,
+                       InnerOption, AfterContainerOption}) {
         SCOPED_TRACE(option);
-        const bool startsGroup = option != TopRightOption && option != BottomLeftOption;
+        const bool startsGroup = option != CornerTopRightOption && option != CornerBottomLeftOption;
         EXPECT_EQ((GetWindowLongPtrA(TkControlHandle(option), GWL_STYLE) & WS_GROUP) != 0, startsGroup);
     }
 
-    SendMessageA(TkControlHandle(TopLeftOption), BM_CLICK, 0, 0);
-    SendMessageA(TkControlHandle(BottomRightOption), BM_CLICK, 0, 0);
-    SendMessageA(TkControlHandle(TopRightOption), BM_CLICK, 0, 0);
-    TkHideControl(TopRightOption, 1); // hidden options of the group are cleared too
+    SendMessageA(TkControlHandle(CornerTopLeftOption), BM_CLICK, 0, 0);
+    SendMessageA(TkControlHandle(CornerBottomRightOption), BM_CLICK, 0, 0);
+    SendMessageA(TkControlHandle(CornerTopRightOption), BM_CLICK, 0, 0);
+    TkHideControl(CornerTopRightOption, 1); // hidden options of the group are cleared too
     constexpr int NoChange = 0;
     struct Step {
         const char* name;
@@ -110,15 +100,16 @@ TEST_F(Controls, OptionsGroupOnlyDirectlyAfterOneAnotherAndSelectionClearsOnlyTh
         int expect[4]; // top left, top right, bottom right, bottom left
     } steps[] = {
         {"after the clicks", NoChange, 0, {0, 1, 1, 0}},
-        {"top left selected", TopLeftOption, 1, {1, 0, 1, 0}},
-        {"bottom left selected", BottomLeftOption, 1, {1, 0, 0, 1}},
-        {"bottom left cleared", BottomLeftOption, 0, {1, 0, 0, 0}},
+        {"top left selected", CornerTopLeftOption, 1, {1, 0, 1, 0}},
+        {"bottom left selected", CornerBottomLeftOption, 1, {1, 0, 0, 1}},
+        {"bottom left cleared", CornerBottomLeftOption, 0, {1, 0, 0, 0}},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         if (step.control != NoChange)
             TkSetControlState(step.control, step.state);
-        const int options[] = {TopLeftOption, TopRightOption, BottomRightOption, BottomLeftOption};
+        const int options[] = {CornerTopLeftOption, CornerTopRightOption, CornerBottomRightOption,
+                               CornerBottomLeftOption};
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(TkGetControlState(options[i]), step.expect[i]) << "option " << options[i];
     }
@@ -127,13 +118,13 @@ TEST_F(Controls, OptionsGroupOnlyDirectlyAfterOneAnotherAndSelectionClearsOnlyTh
 TEST_F(Controls, ControlsGoIntoTheOpenContainerAndReportToTheirWindow)
 {
     HWND window = TkOpenWindow(RulerWindow, 10, 10, 300, 200, "Lineal", TkBorderless | TkInvisible);
-    HWND outer = TkContainer(Peephole, 100, 50, 150, 120, 0);
+    HWND outer = TkContainer(MagnifierPeephole, 100, 50, 150, 120, 0);
     HWND inner = TkContainer(InnerBox, 10, 20, 100, 80, 0);
-    HWND deepest = TkButton(GrowButton, 3, 4, 20, 20, "+");
+    HWND deepest = TkButton(GrowTopButton, 3, 4, 20, 20, "+");
     TkEndContainer();
-    HWND middle = TkButton(ShrinkButton, 5, 6, 20, 20, "-");
+    HWND middle = TkButton(ShrinkTopButton, 5, 6, 20, 20, "-");
     TkEndContainer();
-    HWND top = TkTextControl(ValueField, 7, 8, 40, 16, "", 0);
+    HWND top = TkTextControl(RgbValueField, 7, 8, 40, 16, "", 0);
     struct Case {
         const char* name;
         HWND control, parent;
@@ -150,7 +141,7 @@ TEST_F(Controls, ControlsGoIntoTheOpenContainerAndReportToTheirWindow)
         EXPECT_EQ(RectInParent(c.control).top, c.y);
     }
 
-    TkResizeControl(GrowButton, TkKeep, 9, TkKeep, TkKeep);
+    TkResizeControl(GrowTopButton, TkKeep, 9, TkKeep, TkKeep);
     const RECT moved = RectInParent(deepest);
     EXPECT_EQ(moved.left, 3) << "kept values are relative to the parent";
     EXPECT_EQ(moved.top, 9);
@@ -159,7 +150,7 @@ TEST_F(Controls, ControlsGoIntoTheOpenContainerAndReportToTheirWindow)
     DrainPosted();
     SendMessageA(deepest, BM_CLICK, 0, 0);
     const SeenEvent& click = Find(DrainPosted(), EventControl);
-    EXPECT_EQ(click.control, GrowButton);
+    EXPECT_EQ(click.control, GrowTopButton);
     EXPECT_EQ(click.window, RulerWindow);
 }
 
@@ -167,9 +158,9 @@ TEST_F(Controls, StaticColoursFollowTheColourRules)
 {
     TkOpenWindow(MainWindow, 10, 10, 300, 200, "Tessaro", HiddenTitled);
     TkSetWindowColor(MainWindow, RGB(200, 0, 0));
-    const StaticColours defaults = AskStaticColours(TkTextControl(OtherField, 10, 40, 80, 16, "never set", 0));
-    TkContainer(Peephole, 100, 10, 150, 100, 0);
-    HWND label = TkTextControl(ValueField, 10, 10, 80, 16, "150", 0);
+    const StaticColours defaults = AskStaticColours(TkTextControl(HslValueField, 10, 40, 80, 16, "never set", 0));
+    TkContainer(MagnifierPeephole, 100, 10, 150, 100, 0);
+    HWND label = TkTextControl(RgbValueField, 10, 10, 80, 16, "150", 0);
     TkEndContainer();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     struct Case {
@@ -184,8 +175,8 @@ TEST_F(Controls, StaticColoursFollowTheColourRules)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TkSetControlColor(ValueField, TkTextColour, c.text);
-        TkSetControlColor(ValueField, TkBackColour, c.back);
+        TkSetControlColor(RgbValueField, TkTextColour, c.text);
+        TkSetControlColor(RgbValueField, TkBackColour, c.back);
         const StaticColours seen = AskStaticColours(label);
         EXPECT_EQ(seen.text, c.expect.text);
         EXPECT_EQ(seen.back, c.expect.back);
@@ -200,7 +191,7 @@ TEST_F(Controls, StaticColoursFollowTheColourRules)
 TEST_F(Controls, WindowsAndContainersEraseWithTheirBackgroundColour)
 {
     HWND window = TkOpenWindow(RulerWindow, 10, 10, 300, 200, "Lineal", TkBorderless | TkInvisible);
-    HWND peephole = TkContainer(Peephole, 1, 1, 1, 1, 0);
+    HWND peephole = TkContainer(MagnifierPeephole, 1, 1, 1, 1, 0);
     TkEndContainer();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     struct Case {
@@ -214,7 +205,7 @@ TEST_F(Controls, WindowsAndContainersEraseWithTheirBackgroundColour)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TkSetWindowColor(RulerWindow, c.windowColour);
-        TkSetControlColor(Peephole, TkBackColour, c.containerColour);
+        TkSetControlColor(MagnifierPeephole, TkBackColour, c.containerColour);
         EXPECT_EQ(ErasedColour(window), c.expectWindow);
         EXPECT_EQ(ErasedColour(peephole), c.expectContainer);
     }
@@ -223,12 +214,12 @@ TEST_F(Controls, WindowsAndContainersEraseWithTheirBackgroundColour)
 TEST_F(Controls, SecondToolTipReplacesTheFirstAndTheToolTipWindowOutlivesTheWindows)
 {
     TkOpenWindow(MainWindow, 10, 10, 300, 200, "Tessaro", HiddenTitled);
-    HWND grow = TkButton(GrowButton, 10, 10, 20, 20, "+");
-    TkButton(ShrinkButton, 40, 10, 20, 20, "-");
-    TkSetToolTip(GrowButton, "alt");
-    TkSetToolTip(GrowButton, "Lineal oben vergr\xF6\xDF"
-                             "ern");
-    TkSetToolTip(ShrinkButton, "Lineal oben verkleinern");
+    HWND grow = TkButton(GrowTopButton, 10, 10, 20, 20, "+");
+    TkButton(ShrinkTopButton, 40, 10, 20, 20, "-");
+    TkSetToolTip(GrowTopButton, "alt");
+    TkSetToolTip(GrowTopButton, "Lineal oben vergr\xF6\xDF"
+                                "ern");
+    TkSetToolTip(ShrinkTopButton, "Lineal oben verkleinern");
 
     HWND toolTip = FindThreadWindowOfClass(TOOLTIPS_CLASSA);
     ASSERT_NE(toolTip, nullptr);

@@ -5,23 +5,15 @@
 #include <atomic>
 #include <thread>
 
+#include "core/object_ids.h"
 #include "tk_test_support.h"
 
 namespace {
 
-constexpr int MainWindow = 0;
-constexpr int RulerWindow = 1;
 constexpr uint32_t ShownTitled = TkTitleBar | TkSystemMenu | TkMinimiseBox;
 
-constexpr int CmdMoveUp = 10;
-constexpr int CmdGrowTop = 14;
-constexpr int CmdShrinkTop = 18;
+// A command of the tests' own, beside the program's.
 constexpr int CmdReplacement = 30;
-
-constexpr int FirstButton = 8;
-constexpr int SecondButton = 9;
-constexpr int ValueField = 39;
-constexpr int PlainLabel = 40;
 
 std::vector<int> MenuIds(const Seen& seen)
 {
@@ -40,7 +32,7 @@ using Events = ToolkitTest;
 TEST_F(Events, ShortcutsOfTheActiveWindowArriveAsMenuEventsAndAddingAgainReplacesTheId)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
-    HWND button = TkButton(FirstButton, 10, 10, 60, 24, "+");
+    HWND button = TkButton(GrowTopButton, 10, 10, 60, 24, "+");
     TkAddShortcut(MainWindow, VK_UP, CmdMoveUp);
     TkAddShortcut(MainWindow, VK_UP | TkShiftKey, CmdGrowTop);
     TkAddShortcut(MainWindow, VK_UP | TkControlKey, CmdShrinkTop);
@@ -63,9 +55,9 @@ TEST_F(Events, ShortcutsOfTheActiveWindowArriveAsMenuEventsAndAddingAgainReplace
 TEST_F(Events, TabMovesTheFocusAndIsNeverReturned)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
-    HWND first = TkButton(FirstButton, 10, 10, 60, 24, "+");
-    TkTextControl(PlainLabel, 10, 40, 60, 16, "Links", 0);
-    HWND second = TkButton(SecondButton, 10, 60, 60, 24, "-");
+    HWND first = TkButton(GrowTopButton, 10, 10, 60, 24, "+");
+    TkTextControl(RgbCaption, 10, 40, 60, 16, "Links", 0);
+    HWND second = TkButton(ShrinkTopButton, 10, 60, 60, 24, "-");
     ASSERT_TRUE(BringToFront(main));
     SetFocus(first);
     struct Step {
@@ -84,14 +76,14 @@ TEST_F(Events, TabMovesTheFocusAndIsNeverReturned)
 TEST_F(Events, NotifyingTextReportsAClickAfterTheRawPressAndPlainTextDoesNot)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
-    TkTextControl(ValueField, 20, 20, 120, 20, "51, 102, 153", TkTextNotify);
-    TkTextControl(PlainLabel, 20, 60, 120, 20, "RGB:", 0);
+    TkTextControl(RgbValueField, 20, 20, 120, 20, "51, 102, 153", TkTextNotify);
+    TkTextControl(RgbCaption, 20, 60, 120, 20, "RGB:", 0);
     ASSERT_TRUE(BringToFront(main));
 
     Seen seen = ClickAndPump(main, 40, 30);
     const size_t press = IndexOf(seen, WM_LBUTTONDOWN);
     const SeenEvent& click = Find(seen, EventControl, press);
-    EXPECT_EQ(click.control, ValueField);
+    EXPECT_EQ(click.control, RgbValueField);
     EXPECT_EQ(click.window, MainWindow);
     EXPECT_EQ(click.type, STN_CLICKED);
 
@@ -102,7 +94,7 @@ TEST_F(Events, NotifyingTextReportsAClickAfterTheRawPressAndPlainTextDoesNot)
 TEST_F(Events, RawMessageKeepsWindowAndControlOfTheLastToolkitEvent)
 {
     TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", TkTitleBar | TkInvisible);
-    HWND button = TkButton(FirstButton, 10, 10, 60, 24, "+");
+    HWND button = TkButton(GrowTopButton, 10, 10, 60, 24, "+");
     HWND ruler = TkOpenWindow(RulerWindow, 450, 100, 200, 100, "Lineal", TkBorderless | TkInvisible);
     DrainPosted();
 
@@ -113,7 +105,7 @@ TEST_F(Events, RawMessageKeepsWindowAndControlOfTheLastToolkitEvent)
     EXPECT_EQ(Find(seen, EventControl).type, BN_CLICKED);
     const SeenEvent& press = Find(seen, WM_LBUTTONDOWN, click);
     EXPECT_EQ(press.window, MainWindow);
-    EXPECT_EQ(press.control, FirstButton);
+    EXPECT_EQ(press.control, GrowTopButton);
     EXPECT_EQ(press.type, -1);
 }
 
@@ -123,7 +115,7 @@ TEST_F(Events, RawMessageKeepsWindowAndControlOfTheLastToolkitEvent)
 TEST_F(Events, DisplayChangeToEveryWindowArrivesOnceAndKeepsTheLastEventsWindow)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", TkTitleBar | TkInvisible);
-    HWND button = TkButton(FirstButton, 10, 10, 60, 24, "+");
+    HWND button = TkButton(GrowTopButton, 10, 10, 60, 24, "+");
     HWND ruler = TkOpenWindow(RulerWindow, 450, 100, 200, 100, "Lineal", TkBorderless | TkInvisible);
     DrainPosted();
 
@@ -137,7 +129,7 @@ TEST_F(Events, DisplayChangeToEveryWindowArrivesOnceAndKeepsTheLastEventsWindow)
     EXPECT_EQ(CountCode(seen, EventDisplayChange), 1) << Describe(seen);
     const SeenEvent& press = Find(seen, WM_LBUTTONDOWN, IndexOf(seen, EventDisplayChange));
     EXPECT_EQ(press.window, MainWindow);
-    EXPECT_EQ(press.control, FirstButton);
+    EXPECT_EQ(press.control, GrowTopButton);
 }
 
 TEST_F(Events, PressThatActivatesAWindowFindsThatWindowAsEventWindow)
@@ -158,7 +150,7 @@ TEST_F(Events, PressThatActivatesAWindowFindsThatWindowAsEventWindow)
 TEST_F(Events, DoubleClickOutsideControlsGivesOneEventAfterTheFirstPressAndRelease)
 {
     HWND ruler = TkOpenWindow(RulerWindow, 300, 200, 200, 120, "Lineal", TkBorderless);
-    TkButton(FirstButton, 150, 80, 40, 30, "+");
+    TkButton(GrowTopButton, 150, 80, 40, 30, "+");
     ASSERT_TRUE(BringToFront(ruler));
 
     Seen seen = ClickAndPump(ruler, 100, 60, 2);

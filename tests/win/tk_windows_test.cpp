@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/object_ids.h"
 #include "tk_test_support.h"
 #include "toolkit/tk_internal.h"
 #include "toolkit/tk_services.h"
@@ -11,28 +12,18 @@
 
 namespace {
 
-constexpr int PanelWindow = 0;
-constexpr int RulerLikeWindow = 1;
-constexpr int GuideWindow = 3;
-constexpr int Peephole = 66;
-constexpr int GrowButton = 8;
-
 constexpr uint32_t PanelFlags = TkTitleBar | TkSystemMenu | TkMinimiseBox | TkInvisible;
 constexpr uint32_t ShownPanelFlags = PanelFlags & ~TkInvisible;
 constexpr uint32_t RulerFlags = TkBorderless | TkInvisible;
 
-constexpr int MenuBarNumber = 0;
-constexpr int QuitItem = 1;
-constexpr int OnTopItem = 2;
-
 HWND OpenPanelWithMenu(uint32_t flags, int x = 100, int y = 120, int width = 300, int height = 200)
 {
-    HWND handle = TkOpenWindow(PanelWindow, x, y, width, height, "Tessaro", flags);
-    TkCreateMenuBar(MenuBarNumber, handle);
+    HWND handle = TkOpenWindow(MainWindow, x, y, width, height, "Tessaro", flags);
+    TkCreateMenuBar(MainMenu, handle);
     TkMenuTitle("&Datei");
-    TkMenuItem(QuitItem, "&Beenden");
+    TkMenuItem(MenuQuit, "&Beenden");
     TkMenuTitle("&Optionen");
-    TkMenuItem(OnTopItem, "&Fenster immer im Vordergrund");
+    TkMenuItem(MenuAlwaysOnTop, "&Fenster immer im Vordergrund");
     return handle;
 }
 
@@ -44,13 +35,13 @@ TEST_F(Windows, ClassIsNamedAfterTheNumberTakesDoubleClicksAndCanBeOpenedAgain)
 {
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round == 0 ? "first opening" : "opened again after closing");
-        HWND handle = TkOpenWindow(GuideWindow, 50, 60, 200, 100, "Kurzanleitung", PanelFlags);
+        HWND handle = TkOpenWindow(ShortGuideWindow, 50, 60, 200, 100, "Kurzanleitung", PanelFlags);
         ASSERT_NE(handle, nullptr);
         char name[64] = {};
         GetClassNameA(handle, name, sizeof(name));
-        EXPECT_EQ(std::string(name), "WindowClass_3");
+        EXPECT_EQ(std::string(name), "WindowClass_" + std::to_string(ShortGuideWindow));
         EXPECT_TRUE(GetClassLongPtrA(handle, GCL_STYLE) & CS_DBLCLKS);
-        TkCloseWindow(GuideWindow);
+        TkCloseWindow(ShortGuideWindow);
         EXPECT_FALSE(IsWindow(handle));
     }
 }
@@ -61,14 +52,14 @@ TEST_F(Windows, InnerHeightWithAMenuBarIsTheOpenedHeight)
     RECT client;
     GetClientRect(panel, &client);
     EXPECT_EQ(client.bottom, 247 - GetSystemMetrics(SM_CYMENU)) << "the menu bar comes out of the client area";
-    EXPECT_EQ(TkWindowHeight(PanelWindow), 247);
-    EXPECT_EQ(TkWindowWidth(PanelWindow), 333);
+    EXPECT_EQ(TkWindowHeight(MainWindow), 247);
+    EXPECT_EQ(TkWindowWidth(MainWindow), 333);
 
-    HWND ruler = TkOpenWindow(RulerLikeWindow, 40, 50, 300, 150, "Lineal", RulerFlags);
+    HWND ruler = TkOpenWindow(RulerWindow, 40, 50, 300, 150, "Lineal", RulerFlags);
     RECT frame;
     GetWindowRect(ruler, &frame);
     EXPECT_EQ(frame.bottom - frame.top, 150) << "without frame the outer size is the inner size";
-    EXPECT_EQ(TkWindowHeight(RulerLikeWindow), 150);
+    EXPECT_EQ(TkWindowHeight(RulerWindow), 150);
 }
 
 TEST_F(Windows, ResizeWithKeepValuesChangesOnlyTheGivenValues)
@@ -87,17 +78,17 @@ TEST_F(Windows, ResizeWithKeepValuesChangesOnlyTheGivenValues)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TkResizeWindow(PanelWindow, c.x, c.y, c.width, c.height);
-        EXPECT_EQ(TkWindowX(PanelWindow), c.expectX);
-        EXPECT_EQ(TkWindowY(PanelWindow), c.expectY);
-        EXPECT_EQ(TkWindowWidth(PanelWindow), c.expectWidth);
-        EXPECT_EQ(TkWindowHeight(PanelWindow), c.expectHeight);
+        TkResizeWindow(MainWindow, c.x, c.y, c.width, c.height);
+        EXPECT_EQ(TkWindowX(MainWindow), c.expectX);
+        EXPECT_EQ(TkWindowY(MainWindow), c.expectY);
+        EXPECT_EQ(TkWindowWidth(MainWindow), c.expectWidth);
+        EXPECT_EQ(TkWindowHeight(MainWindow), c.expectHeight);
     }
 }
 
 TEST_F(Windows, MousePositionIsMinusOneTogetherOutsideTheClientArea)
 {
-    HWND handle = TkOpenWindow(RulerLikeWindow, 200, 150, 120, 90, "Lineal", TkBorderless);
+    HWND handle = TkOpenWindow(RulerWindow, 200, 150, 120, 90, "Lineal", TkBorderless);
     POINT origin{0, 0};
     ClientToScreen(handle, &origin);
     struct Case {
@@ -113,8 +104,8 @@ TEST_F(Windows, MousePositionIsMinusOneTogetherOutsideTheClientArea)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(SetCursorPos(origin.x + c.dx, origin.y + c.dy));
-        EXPECT_EQ(TkWindowMouseX(RulerLikeWindow), c.expectX);
-        EXPECT_EQ(TkWindowMouseY(RulerLikeWindow), c.expectY);
+        EXPECT_EQ(TkWindowMouseX(RulerWindow), c.expectX);
+        EXPECT_EQ(TkWindowMouseY(RulerWindow), c.expectY);
     }
 }
 
@@ -125,12 +116,12 @@ TEST_F(Windows, MenuItemChosenWithItsMnemonicArrivesAsMenuEvent)
     SendKeys({VK_MENU, 'O', 'F'});
     const Seen seen = PumpUntil([](const SeenEvent& e) { return e.code == EventMenu; });
     ASSERT_EQ(seen.back().code, EventMenu) << Describe(seen);
-    EXPECT_EQ(seen.back().control, OnTopItem);
-    EXPECT_EQ(seen.back().window, PanelWindow);
+    EXPECT_EQ(seen.back().control, MenuAlwaysOnTop);
+    EXPECT_EQ(seen.back().window, MainWindow);
 
-    TkSetMenuItemMark(MenuBarNumber, OnTopItem, 1);
-    EXPECT_EQ(TkMenuItemMark(MenuBarNumber, OnTopItem), 1) << "items are found inside the drop-downs";
-    EXPECT_EQ(TkMenuItemMark(MenuBarNumber, QuitItem), 0);
+    TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, 1);
+    EXPECT_EQ(TkMenuItemMark(MainMenu, MenuAlwaysOnTop), 1) << "items are found inside the drop-downs";
+    EXPECT_EQ(TkMenuItemMark(MainMenu, MenuQuit), 0);
 }
 
 namespace {
@@ -152,10 +143,10 @@ LRESULT CountingCallback(HWND window, UINT message, WPARAM, LPARAM)
 
 TEST_F(Windows, CallbackAnswerOtherThanDefaultEndsTheHandlingAlsoForContainers)
 {
-    HWND handle = TkOpenWindow(GuideWindow, 10, 10, 200, 100, "Kurzanleitung", PanelFlags);
-    HWND container = TkContainer(Peephole, 1, 1, 50, 50, 0);
+    HWND handle = TkOpenWindow(ShortGuideWindow, 10, 10, 200, 100, "Kurzanleitung", PanelFlags);
+    HWND container = TkContainer(MagnifierPeephole, 1, 1, 50, 50, 0);
     TkEndContainer();
-    TkSetWindowCallback(CountingCallback, GuideWindow);
+    TkSetWindowCallback(CountingCallback, ShortGuideWindow);
     DrainPosted();
     struct Case {
         const char* name;
@@ -171,7 +162,7 @@ TEST_F(Windows, CallbackAnswerOtherThanDefaultEndsTheHandlingAlsoForContainers)
         EXPECT_EQ(gCalls, 1);
         EXPECT_EQ(CountCode(seen, EventCloseWindow), c.closeEvents) << Describe(seen);
         if (c.closeEvents) {
-            EXPECT_EQ(Find(seen, EventCloseWindow).window, GuideWindow);
+            EXPECT_EQ(Find(seen, EventCloseWindow).window, ShortGuideWindow);
         }
         EXPECT_TRUE(IsWindow(handle)) << "a close request leaves the window open";
     }
@@ -182,7 +173,7 @@ TEST_F(Windows, CallbackAnswerOtherThanDefaultEndsTheHandlingAlsoForContainers)
 
 TEST_F(Windows, RestoredIsReportedOnlyAfterMinimisedOrMaximised)
 {
-    TkOpenWindow(PanelWindow, 10, 10, 200, 100, "Tessaro", ShownPanelFlags);
+    TkOpenWindow(MainWindow, 10, 10, 200, 100, "Tessaro", ShownPanelFlags);
     DrainPosted();
     struct Step {
         const char* name;
@@ -197,14 +188,14 @@ TEST_F(Windows, RestoredIsReportedOnlyAfterMinimisedOrMaximised)
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         if (step.state == -1)
-            TkResizeWindow(PanelWindow, TkKeep, TkKeep, TkWindowWidth(PanelWindow) + 10, TkKeep);
+            TkResizeWindow(MainWindow, TkKeep, TkKeep, TkWindowWidth(MainWindow) + 10, TkKeep);
         else
-            TkSetWindowState(PanelWindow, step.state);
+            TkSetWindowState(MainWindow, step.state);
         const Seen seen = DrainPosted();
-        EXPECT_EQ(Find(seen, step.expectedEvent).window, PanelWindow);
+        EXPECT_EQ(Find(seen, step.expectedEvent).window, MainWindow);
         EXPECT_EQ(CountCode(seen, EventRestored), step.restoredEvents) << Describe(seen);
         if (step.state != -1) {
-            EXPECT_EQ(TkGetWindowState(PanelWindow), step.state);
+            EXPECT_EQ(TkGetWindowState(MainWindow), step.state);
         }
     }
 }
@@ -224,10 +215,10 @@ void CALLBACK ObserveAndAnswerBox(HWND, UINT, UINT_PTR timer, DWORD)
         return;
     KillTimer(nullptr, timer);
     gBox.owner = GetWindow(box, GW_OWNER);
-    gBox.panelDisabled = !IsWindowEnabled(TkWindowHandle(PanelWindow));
-    gBox.rulerDisabled = !IsWindowEnabled(TkWindowHandle(RulerLikeWindow));
-    gBox.rulerTopmost = (GetWindowLongPtrA(TkWindowHandle(RulerLikeWindow), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    gBox.hiddenDisabled = !IsWindowEnabled(TkWindowHandle(GuideWindow));
+    gBox.panelDisabled = !IsWindowEnabled(TkWindowHandle(MainWindow));
+    gBox.rulerDisabled = !IsWindowEnabled(TkWindowHandle(RulerWindow));
+    gBox.rulerTopmost = (GetWindowLongPtrA(TkWindowHandle(RulerWindow), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    gBox.hiddenDisabled = !IsWindowEnabled(TkWindowHandle(ShortGuideWindow));
     PostMessageA(box, WM_COMMAND, IDNO, 0);
 }
 
@@ -235,10 +226,10 @@ void CALLBACK ObserveAndAnswerBox(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST_F(Windows, MessageBoxSetsTheOtherWindowsAsideWhileOpenAndRestoresThem)
 {
-    HWND panel = TkOpenWindow(PanelWindow, 10, 10, 200, 100, "Tessaro", ShownPanelFlags);
-    HWND ruler = TkOpenWindow(RulerLikeWindow, 300, 10, 100, 60, "Lineal", TkBorderless);
-    HWND hidden = TkOpenWindow(GuideWindow, 10, 300, 100, 60, "Kurzanleitung", PanelFlags);
-    TkSetWindowTopmost(RulerLikeWindow, 1);
+    HWND panel = TkOpenWindow(MainWindow, 10, 10, 200, 100, "Tessaro", ShownPanelFlags);
+    HWND ruler = TkOpenWindow(RulerWindow, 300, 10, 100, 60, "Lineal", TkBorderless);
+    HWND hidden = TkOpenWindow(ShortGuideWindow, 10, 300, 100, 60, "Kurzanleitung", PanelFlags);
+    TkSetWindowTopmost(RulerWindow, 1);
     ASSERT_TRUE(BringToFront(panel));
 
     gBox = {};
@@ -258,10 +249,10 @@ TEST_F(Windows, MessageBoxSetsTheOtherWindowsAsideWhileOpenAndRestoresThem)
 TEST_F(Windows, ShutdownSavesAnOpenSettingsFileAndDestroysEverything)
 {
     const std::string path = MakeTestFolder() + "Tessaro.prefs";
-    HWND window = TkOpenWindow(PanelWindow, 10, 10, 200, 100, "Tessaro", PanelFlags);
-    TkButton(GrowButton, 1, 1, 20, 20, "+");
-    TkSetToolTip(GrowButton, "Lineal oben vergr\xF6\xDF"
-                             "ern");
+    HWND window = TkOpenWindow(MainWindow, 10, 10, 200, 100, "Tessaro", PanelFlags);
+    TkButton(GrowTopButton, 1, 1, 20, 20, "+");
+    TkSetToolTip(GrowTopButton, "Lineal oben vergr\xF6\xDF"
+                                "ern");
     HWND toolTip = FindThreadWindowOfClass("tooltips_class32");
     HWND messageWindow = TkSharedState().messageWindow;
     ASSERT_NE(TkSetClipboardText("51, 102, 153"), 0);
@@ -273,8 +264,8 @@ TEST_F(Windows, ShutdownSavesAnOpenSettingsFileAndDestroysEverything)
     for (HWND gone : {window, toolTip, messageWindow})
         EXPECT_FALSE(IsWindow(gone));
     EXPECT_EQ(TkSharedState().messageWindow, nullptr) << "the clipboard must not be given a dead owner";
-    EXPECT_EQ(TkWindowExists(PanelWindow), 0);
-    EXPECT_EQ(TkControlHandle(GrowButton), nullptr);
+    EXPECT_EQ(TkWindowExists(MainWindow), 0);
+    EXPECT_EQ(TkControlHandle(GrowTopButton), nullptr);
     EXPECT_NE(TkOpenPreferences(path), 0) << "the shutdown saved the settings file";
     EXPECT_EQ(TkReadPreference("ShowTooltips", "0"), "1");
     TkClosePreferences();

@@ -1,6 +1,9 @@
-// Checks the committed pictures that the program embeds against the formats its image loader and Windows expect:
-// the loader decodes PNG through libpng, JPEG through libjpeg (baseline only is what the resource loader is built
-// for), icons and the BMP through the system. The headers are parsed here byte by byte.
+// Checks the pictures that make_images.py draws and the program embeds against the formats its image loader and
+// Windows expect: the loader decodes PNG through libpng, JPEG through libjpeg (baseline only is what the resource
+// loader is built for), icons and the BMP through the system. The program's decoders read the files; what they pass
+// over (ancillary chunks, the kind of JPEG frame and its tables, the icon's mask, padding) is read here.
+
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -8,53 +11,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "files.h"
+#include "toolkit/tk_decode.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-uint32_t Le16(const Bytes& b, size_t at)
-{
-    return uint32_t(b.at(at)) | uint32_t(b.at(at + 1)) << 8;
-}
-
-uint32_t Le32(const Bytes& b, size_t at)
-{
-    return Le16(b, at) | Le16(b, at + 2) << 16;
-}
-
-int32_t Le32Signed(const Bytes& b, size_t at)
-{
-    return static_cast<int32_t>(Le32(b, at));
-}
-
-uint32_t Be16(const Bytes& b, size_t at)
-{
-    return uint32_t(b.at(at)) << 8 | uint32_t(b.at(at + 1));
-}
-
-uint32_t Be32(const Bytes& b, size_t at)
-{
-    return Be16(b, at) << 16 | Be16(b, at + 2);
-}
-
-uint32_t Crc32(const Bytes& b, size_t from, size_t count)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = from; i < from + count; ++i) {
-        crc ^= b.at(i);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
 
 // --- PNG ---------------------------------------------------------------------------------------------------------
 
@@ -64,14 +32,13 @@ TEST(RulerHandPng, HeaderIsNineteenSquareEightBitRgba)
 {
     const Bytes png = ReadBytes<Bytes>(kHandPath);
     ASSERT_GE(png.size(), 8u + 25u + 12u) << kHandPath;
-    const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    EXPECT_EQ(Bytes(png.begin(), png.begin() + 8), signature);
+    EXPECT_TRUE(TkHasPngSignature(png.data(), png.size()));
 
     // IHDR must be the first chunk: length 13, then width, height, depth, colour type, compression, filter, interlace.
-    EXPECT_EQ(Be32(png, 8), 13u);
+    EXPECT_EQ(TkReadBig32(&png[8]), 13u);
     EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
-    EXPECT_EQ(Be32(png, 16), 19u) << "width";
-    EXPECT_EQ(Be32(png, 20), 19u) << "height";
+    EXPECT_EQ(TkReadBig32(&png[16]), 19u) << "width";
+    EXPECT_EQ(TkReadBig32(&png[20]), 19u) << "height";
     EXPECT_EQ(png[24], 8) << "bits per channel";
     EXPECT_EQ(png[25], 6) << "colour type (6 = RGBA)";
     EXPECT_EQ(png[26], 0) << "compression";
@@ -89,11 +56,11 @@ TEST(RulerHandPng, EveryChunkHasAValidCrcAndNoneCarriesATimestampOrText)
     std::string last;
     size_t at = 8;
     while (at + 12 <= png.size()) {
-        const uint32_t length = Be32(png, at);
+        const uint32_t length = TkReadBig32(&png[at]);
         ASSERT_LE(at + 12 + length, png.size()) << "chunk runs past the end at offset " << at;
         last = std::string(png.begin() + at + 4, png.begin() + at + 8);
         SCOPED_TRACE(last);
-        EXPECT_EQ(Crc32(png, at + 4, 4 + length), Be32(png, at + 8 + length));
+        EXPECT_EQ(crc32(0, &png[at + 4], 4 + length), TkReadBig32(&png[at + 8 + length]));
         seen.insert(last);
         at += 12 + length;
     }
@@ -106,18 +73,18 @@ TEST(RulerHandPng, EveryChunkHasAValidCrcAndNoneCarriesATimestampOrText)
 
 // --- JPEG --------------------------------------------------------------------------------------------------------
 
+// What the program's decoder passes over: the kind of frame and the tables before the first scan.
 struct JpegFrame {
     int sofMarker = -1; // 0xC0 for baseline; any other start-of-frame marker counts as well
-    int precision = 0;
-    uint32_t width = 0;
-    uint32_t height = 0;
-    int components = 0;
-    int frames = 0;
     int largestQuantiser = 0;
     bool wideQuantTable = false; // 16-bit table entries are not allowed in baseline
     int largestHuffmanId = -1;   // baseline allows table ids 0 and 1
-    bool endsWithEoi = false;
 };
+
+uint32_t Be16(const Bytes& b, size_t at)
+{
+    return uint32_t(b.at(at)) << 8 | uint32_t(b.at(at + 1));
+}
 
 bool IsStartOfFrame(int marker)
 {
@@ -134,12 +101,7 @@ JpegFrame ReadJpegFrame(const Bytes& jpeg)
         const size_t length = Be16(jpeg, at + 2);
         const size_t body = at + 4;
         if (IsStartOfFrame(marker)) {
-            ++f.frames;
             f.sofMarker = marker;
-            f.precision = jpeg.at(body);
-            f.height = Be16(jpeg, body + 1);
-            f.width = Be16(jpeg, body + 3);
-            f.components = jpeg.at(body + 5);
         } else if (marker == 0xDB) {
             for (size_t t = body; t < at + 2 + length;) {
                 const bool wide = (jpeg.at(t) >> 4) != 0;
@@ -163,14 +125,13 @@ JpegFrame ReadJpegFrame(const Bytes& jpeg)
         }
         at += 2 + length;
     }
-    f.endsWithEoi = jpeg.size() >= 2 && jpeg[jpeg.size() - 2] == 0xFF && jpeg[jpeg.size() - 1] == 0xD9;
     return f;
 }
 
 struct JpegCase {
     const char* path;
-    uint32_t width;
-    uint32_t height;
+    int width;
+    int height;
 };
 
 // The main window's background first; then the guide; then the background as drawn for 125 to 200 % and the guide
@@ -190,17 +151,15 @@ TEST(EmbeddedJpeg, IsOneBaselineFrameOfThreeComponentsAtTheLayoutSize)
     for (const JpegCase& c : kJpegs) {
         SCOPED_TRACE(c.path);
         const Bytes jpeg = ReadBytes<Bytes>(c.path);
-        ASSERT_GE(jpeg.size(), 4u);
-        EXPECT_EQ(jpeg[0], 0xFF);
-        EXPECT_EQ(jpeg[1], 0xD8) << "no SOI";
-        const JpegFrame f = ReadJpegFrame(jpeg);
-        EXPECT_EQ(f.frames, 1);
-        EXPECT_EQ(f.sofMarker, 0xC0) << "SOF marker 0x" << std::hex << f.sofMarker << " (0xC2 is progressive)";
-        EXPECT_EQ(f.precision, 8);
-        EXPECT_EQ(f.components, 3) << "a grey-only picture must still be stored as three components";
-        EXPECT_EQ(f.width, c.width);
-        EXPECT_EQ(f.height, c.height);
-        EXPECT_TRUE(f.endsWithEoi);
+        // The decoder takes data from its start marker on, one frame of 8-bit samples, to its end marker.
+        const std::optional<TkDecodedImage> image = TkDecodeJpeg(jpeg.data(), jpeg.size());
+        ASSERT_TRUE(image) << "the program's decoder refuses it";
+        const int sofMarker = ReadJpegFrame(jpeg).sofMarker;
+        EXPECT_EQ(sofMarker, 0xC0) << "SOF marker 0x" << std::hex << sofMarker << " (0xC2 is progressive)";
+        EXPECT_EQ(image->sourceDepth, 24) << "a grey-only picture must still be stored as three components";
+        EXPECT_EQ(image->width, c.width);
+        EXPECT_EQ(image->height, c.height);
+        EXPECT_TRUE(jpeg[jpeg.size() - 2] == 0xFF && jpeg.back() == 0xD9) << "bytes after the end marker";
     }
 }
 
@@ -270,23 +229,23 @@ TEST(ButtonIcon, FileIsOneSixteenSquareThirtyTwoBitImageOf1150Bytes)
         SCOPED_TRACE(c.path);
         const Bytes ico = ReadBytes<Bytes>(c.path);
         ASSERT_EQ(ico.size(), kIconFileSize);
-        EXPECT_EQ(Le16(ico, 0), 0u) << "reserved";
-        EXPECT_EQ(Le16(ico, 2), 1u) << "type (1 = icon)";
-        EXPECT_EQ(Le16(ico, 4), 1u) << "image count";
+        // The program's reader checks the type and that the image is uncompressed and holds its pixels and mask.
+        const std::optional<TkIconImage> image = TkFindIconImage(ico.data(), ico.size());
+        ASSERT_TRUE(image) << "the program's icon reader refuses it";
+        EXPECT_EQ(image->size, 1128u) << "image bytes";
+        EXPECT_EQ(image->offset, kIconImageAt);
+        EXPECT_EQ(image->width, 16);
+        EXPECT_EQ(image->height, 16) << "half the header's, which counts the colour and the AND mask";
+        EXPECT_EQ(image->bitsPerPixel, 32);
+        EXPECT_EQ(TkReadLittle16(&ico[4]), 1u) << "image count";
         EXPECT_EQ(ico[6], 16) << "entry width";
         EXPECT_EQ(ico[7], 16) << "entry height";
         EXPECT_EQ(ico[8], 0) << "palette size";
         EXPECT_EQ(ico[9], 0) << "entry reserved";
-        EXPECT_EQ(Le16(ico, 10), 1u) << "planes";
-        EXPECT_EQ(Le16(ico, 12), 32u) << "bits per pixel";
-        EXPECT_EQ(Le32(ico, 14), 1128u) << "image bytes";
-        EXPECT_EQ(Le32(ico, 18), kIconImageAt) << "image offset";
-        EXPECT_EQ(Le32(ico, 22), 40u) << "BITMAPINFOHEADER size";
-        EXPECT_EQ(Le32Signed(ico, 26), 16) << "width";
-        EXPECT_EQ(Le32Signed(ico, 30), 32) << "height counts the colour and the AND mask";
-        EXPECT_EQ(Le16(ico, 34), 1u) << "planes";
-        EXPECT_EQ(Le16(ico, 36), 32u) << "bits per pixel";
-        EXPECT_EQ(Le32(ico, 38), 0u) << "compression (BI_RGB)";
+        EXPECT_EQ(TkReadLittle16(&ico[10]), 1u) << "planes";
+        EXPECT_EQ(TkReadLittle16(&ico[12]), 32u) << "bits per pixel";
+        EXPECT_EQ(TkReadLittle32(&ico[22]), 40u) << "BITMAPINFOHEADER size";
+        EXPECT_EQ(TkReadLittle16(&ico[34]), 1u) << "planes";
     }
 }
 
@@ -305,7 +264,7 @@ TEST(ButtonIcon, AndMaskIsSetExactlyWhereThePixelIsFullyTransparent)
             }
         }
         for (size_t row = 0; row < 16; ++row)
-            EXPECT_EQ(Le16(ico, kIconMaskAt + row * 4 + 2), 0u) << "mask row padding " << row;
+            EXPECT_EQ(TkReadLittle16(&ico[kIconMaskAt + row * 4 + 2]), 0u) << "mask row padding " << row;
     }
 }
 
@@ -399,18 +358,18 @@ TEST(MagnifierBmp, HeadersDescribeA63SquareBottomUp24BitPicture)
     ASSERT_EQ(bmp.size(), 12150u) << kMagnifierPath;
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');
-    EXPECT_EQ(Le32(bmp, 2), 12150u) << "file size field";
-    EXPECT_EQ(Le32(bmp, 6), 0u) << "reserved";
-    EXPECT_EQ(Le32(bmp, 10), 54u) << "pixel offset";
-    EXPECT_EQ(Le32(bmp, 14), 40u) << "BITMAPINFOHEADER size";
-    EXPECT_EQ(Le32Signed(bmp, 18), 63) << "width";
-    EXPECT_EQ(Le32Signed(bmp, 22), 63) << "height; negative would mean top-down rows";
-    EXPECT_EQ(Le16(bmp, 26), 1u) << "planes";
-    EXPECT_EQ(Le16(bmp, 28), 24u) << "bits per pixel";
-    EXPECT_EQ(Le32(bmp, 30), 0u) << "compression (BI_RGB)";
-    const uint32_t imageSize = Le32(bmp, 34);
+    EXPECT_EQ(TkReadLittle32(&bmp[2]), 12150u) << "file size field";
+    EXPECT_EQ(TkReadLittle32(&bmp[6]), 0u) << "reserved";
+    EXPECT_EQ(TkReadLittle32(&bmp[10]), 54u) << "pixel offset";
+    EXPECT_EQ(TkReadLittle32(&bmp[14]), 40u) << "BITMAPINFOHEADER size";
+    EXPECT_EQ(static_cast<int32_t>(TkReadLittle32(&bmp[18])), 63) << "width";
+    EXPECT_EQ(static_cast<int32_t>(TkReadLittle32(&bmp[22])), 63) << "height; negative would mean top-down rows";
+    EXPECT_EQ(TkReadLittle16(&bmp[26]), 1u) << "planes";
+    EXPECT_EQ(TkReadLittle16(&bmp[28]), 24u) << "bits per pixel";
+    EXPECT_EQ(TkReadLittle32(&bmp[30]), 0u) << "compression (BI_RGB)";
+    const uint32_t imageSize = TkReadLittle32(&bmp[34]);
     EXPECT_TRUE(imageSize == 0 || imageSize == 63u * 192u) << imageSize;
-    EXPECT_EQ(Le32(bmp, 46), 0u) << "palette colours";
+    EXPECT_EQ(TkReadLittle32(&bmp[46]), 0u) << "palette colours";
 }
 
 // The view shows this picture until the first measurement: a coloured or dark picture would read as a measurement.
