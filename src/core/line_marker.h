@@ -1,10 +1,8 @@
 // The current-line marker of the program's logic: the crash report names the last marked line, in the one module
-// MainModuleName.
+// "Tessaro".
 #pragma once
 
 #include "toolkit/tk_fault_marker.h"
-
-constexpr const char* MainModuleName = "Tessaro";
 
 inline void MarkLine(std::source_location here = std::source_location::current())
 {

@@ -119,7 +119,7 @@ void StartUp()
     // imports, are held to it by the image's load configuration (load_config.cpp).
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     TkStartup(ProgramTitle);
-    TkInstallFaultHandler(ShowCrashReport, MainModuleName);
+    TkInstallFaultHandler(ShowCrashReport, ProgramTitle);
     MarkLine();
     ComputeFolders();
     MarkLine();

@@ -152,7 +152,6 @@ void TkDrawTextControl(const TkControlRecord& record, HDC dc);
 
 // --- Window procedure (tk_window_proc.cpp) ---------------------------------------------------------------------
 LRESULT CALLBACK TkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The window class of containers, named at TkStartup (tk_startup.cpp).
 const char* TkContainerClassName();
 
 // --- Events (tk_events.cpp) --------------------------------------------------------------------------------------

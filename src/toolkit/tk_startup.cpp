@@ -42,11 +42,6 @@ void RegisterToolkitClasses()
 
 } // namespace
 
-const char* TkContainerClassName()
-{
-    return TkSharedState().containerClass.c_str();
-}
-
 void TkStartup(std::string_view programName)
 {
     CoInitialize(nullptr);

@@ -75,6 +75,11 @@ void WindowSized(int window, TkWindowRecord* record, WPARAM kind)
 
 } // namespace
 
+const char* TkContainerClassName()
+{
+    return TkSharedState().containerClass.c_str();
+}
+
 LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
