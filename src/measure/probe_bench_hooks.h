@@ -1,8 +1,7 @@
-// A part of the corner probe that the probe benchmark times on its own; the program reaches it only through
-// TaskFileName.
+// What the probe benchmark times on its own: the slower half of TaskFileName (corner_probe.h).
 #pragma once
 
 #include <string>
 
-// The executable's file name of a process through its module list alone, the slower way.
+// The executable's file name of a process through its module list alone.
 std::string TaskFileNameFromModules(unsigned long processId);
