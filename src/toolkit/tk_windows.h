@@ -128,8 +128,7 @@ void TkSetControlText(int control, std::string_view text);
 // While painting is held (holds nest), texts, colours and pictures given to visible controls are not painted at
 // once: TkPaintChangedControls hands the controls changed since their texts and paints them together, and returns
 // how many. Texts and pictures are painted directly (a text as its control draws it). Any other changed control a
-// whole pass paints before it returns; a frame pass, for the frames of a move or size loop, leaves it to the
-// system's painting.
+// whole pass paints before it returns; a frame pass, for a move loop's frames, leaves it to the system's painting.
 constexpr bool TkPaintWhole = true;
 constexpr bool TkPaintFrame = false;
 void TkHoldControlPainting(int held);
