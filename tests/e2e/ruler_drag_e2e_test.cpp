@@ -141,7 +141,7 @@ protected:
             if (step.monitorsBefore) {
                 ASSERT_TRUE(UseMonitors(*step.monitorsBefore)) << "Wine sees " << DescribeMonitors();
             }
-            MoveMouseTo(press.x + step.dx, press.y + step.dy);
+            MoveMouseTo({press.x + step.dx, press.y + step.dy});
             // Without the contents shown the ruler stays where it is until the release.
             if (!c.contentsShown) {
                 if (program.RulerWindowBox() != c.start) {
@@ -158,8 +158,8 @@ protected:
                     if (program.RulerWindowBox() == step.expected)
                         return true;
                     if (step.monitorsBefore) {
-                        MoveMouseTo(press.x + step.dx - 1, press.y + step.dy - 1);
-                        MoveMouseTo(press.x + step.dx, press.y + step.dy);
+                        MoveMouseTo({press.x + step.dx - 1, press.y + step.dy - 1});
+                        MoveMouseTo({press.x + step.dx, press.y + step.dy});
                     }
                     return false;
                 },
