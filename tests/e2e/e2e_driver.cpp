@@ -74,6 +74,12 @@ RECT ControlRect(HWND window, int control)
     return RectInParent(GetDlgItem(window, control));
 }
 
+POINT ControlCentre(HWND window, int control)
+{
+    const RECT rect = WindowRect(GetDlgItem(window, control));
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 bool IsTopmost(HWND window)
 {
     return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -90,12 +96,6 @@ int ToolTipCount(DWORD processId)
     for (HWND toolTip : TopLevelWindowsOf(processId, TOOLTIPS_CLASSA))
         count += static_cast<int>(SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0));
     return count;
-}
-
-bool BringToFront(HWND window)
-{
-    SetForegroundWindow(window);
-    return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey)
@@ -135,8 +135,14 @@ bool CloseMenu(DWORD processId, HWND window)
 
 void ClickControl(HWND window, int control)
 {
-    const RECT rect = WindowRect(GetDlgItem(window, control));
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    const POINT centre = ControlCentre(window, control);
+    // The press must reach the control's window: a window the display does not show yet takes no input, and a
+    // tooltip left over from where the cursor rested may lie over the control's centre until the cursor moves.
+    WaitUntil([&] {
+        MoveMouseTo(centre);
+        return GetAncestor(WindowFromPoint(centre), GA_ROOT) == window;
+    });
+    ClickAt(centre);
 }
 
 std::string SettingsFilePath()

@@ -37,6 +37,8 @@ std::string RectText(const RECT& rect);
 RECT ClientRectOnScreen(HWND window);
 // A control's rectangle relative to the client area of its window.
 RECT ControlRect(HWND window, int control);
+// The centre of a control, in screen coordinates.
+POINT ControlCentre(HWND window, int control);
 bool IsTopmost(HWND window);
 bool IsChecked(HWND window, int control);
 // The number of tools of all tooltip windows of the process.
@@ -44,8 +46,6 @@ int ToolTipCount(DWORD processId);
 
 // --- Input --------------------------------------------------------------------------------------------------------
 
-// Makes the window the active one, as a click on its title bar would; true when the system agreed.
-bool BringToFront(HWND window);
 // Brings the window to the front and presses Alt + the menu's access key until one of the process's menus opens;
 // false when none did. (Keys can go astray while the program is still settling which of its windows is active.)
 bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey);
@@ -54,6 +54,7 @@ bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey);
 bool PickMenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& picked);
 // Closes an open menu and leaves the menu bar (Escape, twice); false when the program stayed in menu mode.
 bool CloseMenu(DWORD processId, HWND window);
+// Clicks the centre of a control with the mouse once the control's window stands there.
 void ClickControl(HWND window, int control);
 
 // --- Files, registry and screen ---------------------------------------------------------------------------------

@@ -10,14 +10,6 @@ namespace {
 // Generous: a wait that ends early costs nothing, and a loaded machine may keep the program or Wine busy for seconds.
 constexpr auto InputTimeout = std::chrono::seconds(20);
 
-bool CursorAt(int x, int y)
-{
-    POINT cursor{};
-    return GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
-}
-
-bool gDragging = false;
-
 // Asks a ColourWindow's thread for a control; lParam points to the ControlRequest, the result is its handle.
 constexpr UINT AddControlMessage = WM_APP + 1;
 
@@ -27,12 +19,6 @@ struct ControlRequest {
     DWORD style;
     RECT place;
 };
-
-// Runs xdotool, a program of the Linux side (Wine starts Unix executables too), on the display.
-void Xdotool(const std::string& arguments)
-{
-    RunToEnd("/usr/bin/xdotool " + arguments, 10000);
-}
 
 } // namespace
 
@@ -160,26 +146,6 @@ std::string MeasuredProgram::RulerControlsMisfit(const RulerBox& box, POINT peep
     return misfit;
 }
 
-POINT MeasuredProgram::ControlCentre(int control) const
-{
-    const RECT r = WindowRect(GetDlgItem(mainWindow, control));
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void MeasuredProgram::ClickControl(int control) const
-{
-    const POINT centre = ControlCentre(control);
-    // The press must reach the control's window: a window the display does not show yet takes no input, and a
-    // tooltip left over from where the cursor rested may lie over the control's centre until the cursor moves.
-    WaitUntil(
-        [&] {
-            MoveMouseTo(centre.x, centre.y);
-            return GetAncestor(WindowFromPoint(centre), GA_ROOT) == mainWindow;
-        },
-        InputTimeout);
-    ClickAt(centre.x, centre.y);
-}
-
 bool MeasuredProgram::ActivateMainWindow() const
 {
     // A point of the background between the upper and the lower panel, where no control lies.
@@ -189,7 +155,7 @@ bool MeasuredProgram::ActivateMainWindow() const
     // click is repeated (a click on the background does nothing else) until the window is the active one.
     return WaitUntil(
         [&] {
-            ClickAt(point.x, point.y);
+            ClickAt(point);
             return WaitUntil([&] { return GetForegroundWindow() == mainWindow; }, std::chrono::seconds(2));
         },
         InputTimeout);
@@ -210,21 +176,18 @@ bool MeasuredProgram::GrabRuler(int clientX, int clientY) const
     POINT point{clientX, clientY};
     ClientToScreen(rulerWindow, &point);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        MoveMouseTo(point.x, point.y);
-        Xdotool("mousedown 1");
-        if (WaitUntil([&] { return InMoveSizeLoop(); }, std::chrono::seconds(2))) {
-            gDragging = true;
+        MoveMouseTo(point);
+        HoldMouseButton(true);
+        if (WaitUntil([&] { return InMoveSizeLoop(); }, std::chrono::seconds(2)))
             return true;
-        }
-        Xdotool("mouseup 1");
+        HoldMouseButton(false);
     }
     return false;
 }
 
 bool MeasuredProgram::ReleaseRuler() const
 {
-    Xdotool("mouseup 1");
-    gDragging = false;
+    HoldMouseButton(false);
     return WaitUntil([&] { return !InMoveSizeLoop(); }, InputTimeout);
 }
 
@@ -234,28 +197,6 @@ bool MeasuredProgram::InMoveSizeLoop() const
     info.cbSize = sizeof(info);
     return GetGUIThreadInfo(GetWindowThreadProcessId(rulerWindow, nullptr), &info) && (info.flags & GUI_INMOVESIZE) &&
            info.hwndMoveSize == rulerWindow;
-}
-
-void MoveMouseTo(int x, int y)
-{
-    // Under Wine the display's pointer is a second cursor: when a window appears, disappears or moves under it, Wine
-    // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
-    // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
-    // refuse to follow an injected move, and the two would part.
-    // The X screen's origin is the top-left corner of the box around all monitors.
-    Xdotool("mousemove --sync " + std::to_string(x - GetSystemMetrics(SM_XVIRTUALSCREEN)) + " " +
-            std::to_string(y - GetSystemMetrics(SM_YVIRTUALSCREEN)));
-    if (gDragging)
-        WaitUntil([&] { return CursorAt(x, y); }, InputTimeout);
-    else
-        MoveMouseTo(POINT{x, y});
-}
-
-void ClickAt(int x, int y)
-{
-    MoveMouseTo(x, y);
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
 int ScreenWidth()

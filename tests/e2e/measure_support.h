@@ -65,10 +65,9 @@ public:
     // Empty when everything fits.
     std::string RulerControlsMisfit(const RulerBox& box, POINT peephole) const;
 
-    // The centre of a control of the main window, in screen coordinates.
-    POINT ControlCentre(int control) const;
-    // Clicks a control of the main window with the mouse.
-    void ClickControl(int control) const;
+    // A control of the main window: its centre on the screen, and a click on it.
+    POINT ControlCentre(int control) const { return ::ControlCentre(mainWindow, control); }
+    void ClickControl(int control) const { ::ClickControl(mainWindow, control); }
     // Clicks the main window's background so that it becomes the active window; true when it did.
     bool ActivateMainWindow() const;
     // Clicks the ruler's body (the click starts and ends a move of zero length); true when the ruler became the
@@ -96,10 +95,6 @@ private:
     HWND mainWindow = nullptr;
     HWND rulerWindow = nullptr;
 };
-
-// The mouse in screen pixels, moved on the display and in Wine alike.
-void MoveMouseTo(int x, int y);
-void ClickAt(int x, int y);
 
 // A top-level window of this process, filled with one colour, whose own thread keeps it painted. It does not take
 // the focus; a topmost one lies above the program's windows, the others below them. Made, it waits until the

@@ -151,7 +151,7 @@ protected:
             if (step.monitorsBefore) {
                 ASSERT_TRUE(UseMonitors(*step.monitorsBefore)) << "Wine sees " << DescribeMonitors();
             }
-            MoveMouseTo(press.x + step.dx, press.y + step.dy);
+            MoveMouseTo({press.x + step.dx, press.y + step.dy});
             if (!followsSteps) {
                 EXPECT_TRUE(program.RulerWindowBox() == c.start)
                     << "the system moved the ruler to " << Describe(program.RulerWindowBox())
@@ -165,8 +165,8 @@ protected:
                     if (program.RulerWindowBox() == step.expected)
                         return true;
                     if (step.monitorsBefore) {
-                        MoveMouseTo(press.x + step.dx - 1, press.y + step.dy - 1);
-                        MoveMouseTo(press.x + step.dx, press.y + step.dy);
+                        MoveMouseTo({press.x + step.dx - 1, press.y + step.dy - 1});
+                        MoveMouseTo({press.x + step.dx, press.y + step.dy});
                     }
                     return false;
                 },

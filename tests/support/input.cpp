@@ -2,8 +2,35 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 
-#include "waits.h"
+namespace {
+
+// Generous: a wait that ends early costs nothing, and a loaded machine may keep the program or Wine busy for seconds.
+constexpr auto InputTimeout = std::chrono::seconds(20);
+
+// Whether the left button is held by HoldMouseButton.
+bool gButtonHeld = false;
+
+bool RunningUnderWine()
+{
+    static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// Runs xdotool, a program of the Linux side (Wine starts Unix executables too), on the display.
+void Xdotool(const std::string& arguments)
+{
+    RunToEnd("/usr/bin/xdotool " + arguments, 10000);
+}
+
+void ClickLeftButton()
+{
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+} // namespace
 
 INPUT KeyInput(WORD key, bool release)
 {
@@ -68,36 +95,68 @@ void TypeCharacter(wchar_t character)
     SendInputs({down, up});
 }
 
+bool BringToFront(HWND window, const std::function<void()>& pump)
+{
+    SetForegroundWindow(window);
+    const bool ownThread = GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+    return WaitUntil([&] {
+        pump();
+        return GetForegroundWindow() == window && (!ownThread || GetActiveWindow() == window);
+    });
+}
+
 void MoveMouseTo(POINT point)
 {
-    SendInputs({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point)});
+    // Under Wine the display's pointer is a second cursor: when a window appears, disappears or moves under it, Wine
+    // takes the pointer's place as the cursor position. So the display's pointer is always moved too. A drag is
+    // driven by the display's pointer alone: while the system's move loop runs, Wine holds that pointer and would
+    // refuse to follow an injected move, and the two would part.
+    // The X screen's origin is the top-left corner of the box around all monitors.
+    if (RunningUnderWine())
+        Xdotool("mousemove --sync " + std::to_string(point.x - GetSystemMetrics(SM_XVIRTUALSCREEN)) + " " +
+                std::to_string(point.y - GetSystemMetrics(SM_YVIRTUALSCREEN)));
+    if (!RunningUnderWine() || !gButtonHeld)
+        SendInputs({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point)});
     WaitUntil(
         [&] {
             POINT now{};
             return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
         },
-        std::chrono::seconds(5));
+        InputTimeout);
 }
 
 void ClickAt(POINT point)
 {
     MoveMouseTo(point);
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+    ClickLeftButton();
 }
 
 void DoubleClickAt(POINT point)
 {
-    ClickAt(point);
-    ClickAt(point);
+    MoveMouseTo(point);
+    ClickLeftButton();
+    ClickLeftButton();
+}
+
+void HoldMouseButton(bool held)
+{
+    // Under Wine on the display, for the system's move loop, which follows the display's pointer. That road to the
+    // program is not the one of the input sent here: the wait for the system to have the button puts it before all
+    // input sent after it.
+    if (RunningUnderWine())
+        Xdotool(held ? "mousedown 1" : "mouseup 1");
+    else
+        SendInputs({MouseInput(held ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)});
+    gButtonHeld = held;
+    WaitUntil([&] { return ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) == held; }, InputTimeout);
 }
 
 void DragMouse(POINT from, POINT to)
 {
     MoveMouseTo(from);
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    HoldMouseButton(true);
     // Through a point on the way, as a hand moves, so that the system's move loop sees motion.
     MoveMouseTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
     MoveMouseTo(to);
-    SendInputs({MouseInput(MOUSEEVENTF_LEFTUP)});
+    HoldMouseButton(false);
 }

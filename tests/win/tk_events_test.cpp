@@ -38,7 +38,7 @@ TEST_F(Events, ShortcutsOfTheActiveWindowArriveAsMenuEventsAndAddingAgainReplace
     TkAddShortcut(MainWindow, VK_UP | TkControlKey, CmdShrinkTop);
     TkAddShortcut(MainWindow, VK_UP, CmdReplacement);
     HWND other = TkOpenWindow(RulerWindow, 450, 100, 200, 100, "Lineal", ShownTitled);
-    ASSERT_TRUE(BringToFront(main));
+    ASSERT_TRUE(BringToFront(main, DrainPosted));
     SetFocus(button); // the shortcut wins over the focused control
 
     using Ids = std::vector<int>;
@@ -48,7 +48,7 @@ TEST_F(Events, ShortcutsOfTheActiveWindowArriveAsMenuEventsAndAddingAgainReplace
     const Seen seen = TypeAndPump({VK_UP});
     EXPECT_EQ(Find(seen, EventMenu).window, MainWindow);
 
-    ASSERT_TRUE(BringToFront(other));
+    ASSERT_TRUE(BringToFront(other, DrainPosted));
     EXPECT_EQ(MenuIds(TypeAndPump({VK_UP})), Ids{}) << "another window is active";
 }
 
@@ -58,7 +58,7 @@ TEST_F(Events, TabMovesTheFocusAndIsNeverReturned)
     HWND first = TkButton(GrowTopButton, 10, 10, 60, 24, "+");
     TkTextControl(RgbCaption, 10, 40, 60, 16, "Links", 0);
     HWND second = TkButton(ShrinkTopButton, 10, 60, 60, 24, "-");
-    ASSERT_TRUE(BringToFront(main));
+    ASSERT_TRUE(BringToFront(main, DrainPosted));
     SetFocus(first);
     struct Step {
         const char* name;
@@ -78,7 +78,7 @@ TEST_F(Events, NotifyingTextReportsAClickAfterTheRawPressAndPlainTextDoesNot)
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
     TkTextControl(RgbValueField, 20, 20, 120, 20, "51, 102, 153", TkTextNotify);
     TkTextControl(RgbCaption, 20, 60, 120, 20, "RGB:", 0);
-    ASSERT_TRUE(BringToFront(main));
+    ASSERT_TRUE(BringToFront(main, DrainPosted));
 
     Seen seen = ClickAndPump(main, 40, 30);
     const size_t press = IndexOf(seen, WM_LBUTTONDOWN);
@@ -136,7 +136,7 @@ TEST_F(Events, PressThatActivatesAWindowFindsThatWindowAsEventWindow)
 {
     HWND main = TkOpenWindow(MainWindow, 100, 100, 300, 200, "Tessaro", ShownTitled);
     HWND ruler = TkOpenWindow(RulerWindow, 450, 100, 200, 100, "Lineal", TkBorderless);
-    ASSERT_TRUE(BringToFront(main));
+    ASSERT_TRUE(BringToFront(main, DrainPosted));
     PostMessageA(main, WM_CLOSE, 0, 0);
     DrainPosted();
     ASSERT_EQ(TkEventWindow(), MainWindow);
@@ -151,7 +151,7 @@ TEST_F(Events, DoubleClickOutsideControlsGivesOneEventAfterTheFirstPressAndRelea
 {
     HWND ruler = TkOpenWindow(RulerWindow, 300, 200, 200, 120, "Lineal", TkBorderless);
     TkButton(GrowTopButton, 150, 80, 40, 30, "+");
-    ASSERT_TRUE(BringToFront(ruler));
+    ASSERT_TRUE(BringToFront(ruler, DrainPosted));
 
     Seen seen = ClickAndPump(ruler, 100, 60, 2);
     ASSERT_EQ(CountCode(seen, EventLeftDoubleClick), 1) << Describe(seen);

@@ -62,14 +62,6 @@ Seen DrainPosted()
     return seen;
 }
 
-bool BringToFront(HWND window)
-{
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    DrainPosted();
-    return GetActiveWindow() == window && GetForegroundWindow() == window;
-}
-
 namespace {
 
 Seen SendAndPump(std::vector<INPUT>& inputs, int releaseCode, int releases)

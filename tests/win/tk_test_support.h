@@ -37,8 +37,6 @@ Seen PumpUntil(const std::function<bool(const SeenEvent&)>& done, DWORD timeoutM
 // Everything that the messages posted so far produce: pumps until a marker posted behind them comes out.
 Seen DrainPosted();
 
-// Makes the window the foreground and active window of this thread.
-bool BringToFront(HWND window);
 // Real input through the system's input queue; both pump until the last release has come through and drain.
 Seen ClickAndPump(HWND window, int x, int y, int clicks = 1);
 // VK_SHIFT, VK_CONTROL and VK_MENU are held over the next key. TypeAndPump takes no VK_MENU (Alt turns the

@@ -112,7 +112,7 @@ TEST_F(Windows, MousePositionIsMinusOneTogetherOutsideTheClientArea)
 TEST_F(Windows, MenuItemChosenWithItsMnemonicArrivesAsMenuEvent)
 {
     HWND panel = OpenPanelWithMenu(ShownPanelFlags);
-    ASSERT_TRUE(BringToFront(panel));
+    ASSERT_TRUE(BringToFront(panel, DrainPosted));
     SendKeys({VK_MENU, 'O', 'F'});
     const Seen seen = PumpUntil([](const SeenEvent& e) { return e.code == EventMenu; });
     ASSERT_EQ(seen.back().code, EventMenu) << Describe(seen);
@@ -230,7 +230,7 @@ TEST_F(Windows, MessageBoxSetsTheOtherWindowsAsideWhileOpenAndRestoresThem)
     HWND ruler = TkOpenWindow(RulerWindow, 300, 10, 100, 60, "Lineal", TkBorderless);
     HWND hidden = TkOpenWindow(ShortGuideWindow, 10, 300, 100, 60, "Kurzanleitung", PanelFlags);
     TkSetWindowTopmost(RulerWindow, 1);
-    ASSERT_TRUE(BringToFront(panel));
+    ASSERT_TRUE(BringToFront(panel, DrainPosted));
 
     gBox = {};
     SetTimer(nullptr, 0, 20, ObserveAndAnswerBox);
