@@ -70,7 +70,8 @@ TEST_F(MenuTest, ManualItemOpensThePdfBesideTheProgramOrSaysWhereItLookedForIt)
     EXPECT_FALSE(FileExists(opened)) << "nothing is opened when the manual is missing";
 
     ASSERT_TRUE(WriteBytes(manual, "%PDF-1.4\n"));
-    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'H', [&] { return !ReadBytes(opened).empty(); }))
+    // The handler's line is whole once its line end is written.
+    ASSERT_TRUE(PickMenuItem(program.processId, main, L'H', L'H', [&] { return ReadBytes(opened).ends_with("\r\n"); }))
         << "the handler for PDF files was not started";
     EXPECT_EQ(ReadBytes(opened), manual + "\r\n") << "the shell opens exactly the manual beside the program";
     EXPECT_EQ(FindProgramWindow(program.processId, "Tessaro", "#32770"), nullptr);
