@@ -31,8 +31,8 @@ def source_file(package, name):
 
 
 def lines_between(lines, first, last):
-    """The lines from the one that starts with `first` to the one that starts with `last`, both included."""
-    start = next(i for i, line in enumerate(lines) if line.startswith(first))
+    """The lines from the one that is `first` (a heading) to the one after it that starts with `last`."""
+    start = next(i for i, line in enumerate(lines) if line.strip() == first)
     end = next(i for i in range(start, len(lines)) if lines[i].startswith(last))
     return lines[start:end + 1]
 
@@ -100,7 +100,7 @@ LIBRARIES = [
     ("GCC-Laufzeit (libgcc, libstdc++)", "Die Laufzeitbibliotheken von GCC stehen unter der GNU General Public "
      "License Version 3 mit der „GCC Runtime Library Exception“, die das Einbinden in Programme jeder Lizenz erlaubt.",
      lambda: lines_between(read(f"{DOC}/gcc-mingw-w64-base/copyright").splitlines(),
-                           "The following runtime libraries are licensed", " - libvtv") + [""]
+                           "The following runtime libraries are licensed under the terms of the", " - libvtv") + [""]
      + lines_between(read(f"{DOC}/gcc-mingw-w64-base/copyright").splitlines(), "GCC RUNTIME LIBRARY EXCEPTION",
                      "presumption that third-party software is unaffected")
      + ["", "The GNU General Public License, version 3: https://www.gnu.org/licenses/gpl-3.0.html"]),
