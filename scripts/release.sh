@@ -34,7 +34,7 @@ cp build/release/Tessaro.exe "$stage/"
 sign "$stage/Tessaro.exe"
 bash "$manual_builder" build/release/Tessaro.exe "$stage"
 [ -s "$stage/Tessaro.pdf" ] || { echo "release: the manual build wrote no $stage/Tessaro.pdf" >&2; exit 1; }
-python3 tools/release/licences.py "$stage/LIZENZEN.txt"
+python3 tools/release/licences.py text "$stage/LIZENZEN.txt"
 # The read-me in UTF-8 with a byte order mark and CRLF line ends, as Notepad reads it everywhere.
 {
     printf '\xef\xbb\xbf'

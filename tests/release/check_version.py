@@ -39,7 +39,8 @@ expect("winget installer URL", installer["Installers"][0]["InstallerUrl"].rsplit
        f"Tessaro-{version}-setup.exe")
 scoop = json.load(open(dist_file("manifests/scoop/tessaro.json"), encoding="utf-8"))
 expect("scoop version", scoop.get("version"), version)
-expect("scoop URL", scoop.get("url", "").rsplit("/", 1)[-1], f"Tessaro-{version}-win64.zip")
+expect("scoop URL", scoop.get("architecture", {}).get("64bit", {}).get("url", "").rsplit("/", 1)[-1],
+       f"Tessaro-{version}-win64.zip")
 
 if problems:
     fail("the shipped files disagree with version " + version + ":\n  " + "\n  ".join(problems))

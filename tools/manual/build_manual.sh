@@ -21,10 +21,28 @@ version=$(sed -n 's/^project(Tessaro VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLis
 bash "$root/tools/manual/take_screenshots.sh" "$exe" "$work/screenshots" "$work/wine"
 
 cp "$root/docs/manual/manual.css" "$work/manual.css"
+# The text with the version in the file names it gives, and the licence chapter's sections from the source that
+# writes LIZENZEN.txt.
+sed "s/@VERSION@/$version/g" "$root/docs/manual/handbuch.md" >"$work/handbuch.md"
+python3 "$root/tools/release/licences.py" markdown "$work/licences.md"
+printf '\n' >>"$work/handbuch.md"
+cat "$work/licences.md" >>"$work/handbuch.md"
 # No smart typography: the program's texts ("Über ...") are quoted as they are.
 pandoc --from markdown-smart --to html5 --standalone --toc --toc-depth=2 \
     --template "$root/docs/manual/template.html" --css manual.css --metadata version="$version" \
-    --output "$work/Tessaro.html" "$root/docs/manual/handbuch.md"
-# WeasyPrint reads the images and the style sheet relative to the HTML file.
-weasyprint --quiet "$work/Tessaro.html" "$out/Tessaro.pdf"
+    --output "$work/Tessaro.html" "$work/handbuch.md"
+# WeasyPrint reads the images and the style sheet relative to the HTML file. The PDF opens with its bookmarks shown
+# (the catalog's page mode), which WeasyPrint's command line does not set; its Python interface is Debian's, under
+# the system's Python.
+/usr/bin/python3 - "$work/Tessaro.html" "$out/Tessaro.pdf" <<'PYTHON'
+import sys
+import weasyprint
+
+
+def show_bookmarks(document, pdf):
+    pdf.catalog["PageMode"] = "/UseOutlines"
+
+
+weasyprint.HTML(sys.argv[1]).write_pdf(sys.argv[2], finisher=show_bookmarks)
+PYTHON
 echo "build_manual: $out/Tessaro.pdf ($(pdfinfo "$out/Tessaro.pdf" | sed -n 's/^Pages: *//p') pages)"

@@ -36,14 +36,20 @@ fail() {
     exit 1
 }
 
-# The settings the program starts with: the short guide opens, the main window stands right, the ruler lies over
-# the orange box so that its top-left corner measures RGB 255,128,0.
+# Caption buttons draw their glyphs from the Marlett font, which Windows has and a fresh Wine prefix does not: the
+# prefix gets Wine's own Marlett-compatible font, so that the pictures show the glyphs and not the letters of a
+# stand-in face.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# The settings the program starts with: the short guide opens, the main window stands right, the ruler lies exactly
+# on the orange box (231 x 131 pixels at 20, 300), so that its top-left corner measures RGB 255,128,0.
 appdata=$("$WINELOADER" cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')
 prefs_dir=$("$WINELOADER" winepath -u "$appdata\\Tessaro" 2>/dev/null | tr -d '\r')
 mkdir -p "$prefs_dir"
 printf '%s\r\n' 'ShowShortGuide = 1' 'MainWindowOnTop = 1' 'ShowTooltips = 1' 'MainWindowPosX = 560' \
-    'MainWindowPosY = 40' 'RulerWindowPosX = 40' 'RulerWindowPosY = 330' 'RulerWindowWidth = 420' \
-    'RulerWindowHeight = 220' >"$prefs_dir/Tessaro.prefs"
+    'MainWindowPosY = 40' 'RulerWindowPosX = 20' 'RulerWindowPosY = 300' 'RulerWindowWidth = 231' \
+    'RulerWindowHeight = 131' >"$prefs_dir/Tessaro.prefs"
 
 # Waits for the window with exactly this title and prints its id.
 wait_window() {
@@ -97,7 +103,7 @@ program=$!
 # 1. The short guide, as it opens at the first start.
 guide=$(wait_window 'Kurzanleitung - Tessaro')
 main=$(wait_window 'Tessaro')
-wait_window 'Lineal - Tessaro' >/dev/null
+ruler=$(wait_window 'Lineal - Tessaro')
 # The desktop: a picture on the display's root window, laid once Wine's desktop process has started (it clears
 # the root window).
 convert -size 1024x768 gradient:'#2d5f8a-#a9c8e3' -fill '#FF8000' -draw 'rectangle 20,300 250,430' \
@@ -139,16 +145,70 @@ done
 [ "$swatch" = 'srgb(255,128,0)' ] || fail "the corner click did not measure the orange box (swatch $swatch)"
 shot bedienfeld "${ww}x${wh}+${wx}+${wy}"
 
-# 3. The ruler over the desktop picture.
-shot lineal "520x330+10+280"
+# 3. The ruler over the desktop picture, composed as Windows composes a layered window: every pixel of the ruler at
+# its alpha of 192/255 over what lies below, the pixels of its key colour (the peephole at the measured corner) not
+# at all. Wine draws the ruler opaque on an X display without a compositing manager, and cuts the key colour's pixels
+# out of the window's shape: so the picture is composed here from the desktop below the ruler (the picture laid on the
+# root window), the ruler window's own picture and the screen where the ruler stands. Where the window's picture
+# and the screen differ, the shape lets the desktop through: the peephole, left open. The whole screen so composed
+# ($state/composed.png, beside Wine's own, $state/screen.png) is what the magnifier shows on Windows.
+ruler_shot() { # name, crop geometry WxH+X+Y of the screen holding the ruler
+    local wx wy ww wh
+    geometry "$ruler"
+    ruler_x=$wx
+    ruler_y=$wy
+    wait_settled "${ww}x${wh}+${wx}+${wy}"
+    import -window "$ruler" +repage "$state/ruler-own.png"
+    import -window root +repage "$state/screen.png"
+    convert "$state/screen.png" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$state/ruler-shown.png"
+    convert "$state/desktop.png" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$state/ruler-under.png"
+    convert "$state/ruler-under.png" "$state/ruler-own.png" "$state/ruler-shown.png" \
+        -fx '(u[1].r == u[2].r && u[1].g == u[2].g && u[1].b == u[2].b) ? (u * 63 + u[1] * 192) / 255 : u' \
+        "$state/ruler-blended.png"
+    convert "$state/screen.png" "$state/ruler-blended.png" -geometry "+$wx+$wy" -composite "$state/composed.png"
+    convert "$state/composed.png" -crop "$2" +repage -strip "PNG24:$out/$1.png"
+}
+ruler_shot lineal "540x340+0+270"
 
-# 4. The two menus with items, opened by clicks on their titles in the menu bar.
+# The magnifier shows the 21 x 21 screen pixels round the corner (the ruler's top-left one), each as a block of
+# 3 x 3, with the red square drawn round the middle one. Under Wine they show the opaque ruler; on Windows the
+# composed screen. Where the view shows exactly Wine's screen, it gets the composed one; the red square stays.
+magnifier_as_windows() { # picture, x and y of the magnifier view in it, most pixels the view may have of its own
+    local area="21x21+$((ruler_x - 10))+$((ruler_y - 10))" own
+    convert "$state/composed.png" -crop "$area" +repage -scale 300% "$state/view-windows.png"
+    convert "$state/screen.png" -crop "$area" +repage -scale 300% "$state/view-wine.png"
+    convert "$1" -crop "63x63+$2+$3" +repage "$state/view-shown.png"
+    own=$(compare -metric AE "$state/view-wine.png" "$state/view-shown.png" null: 2>&1 || true)
+    [ "$own" -le "$4" ] || fail "the magnifier in $1 does not show the screen round the corner ($own pixels differ)"
+    convert "$state/view-windows.png" "$state/view-wine.png" "$state/view-shown.png" \
+        -fx '(u[1].r == u[2].r && u[1].g == u[2].g && u[1].b == u[2].b) ? u : u[2]' "$state/view-new.png"
+    convert "$1" "$state/view-new.png" -geometry "+$2+$3" -composite -strip "PNG24:$1"
+}
+# The view's place in a picture of the panel taken from its outer top-left corner.
+view_x=$((left - wx + 101))
+view_y=$((top - wy + 96))
+magnifier_as_windows "$out/bedienfeld.png" "$view_x" "$view_y" 8
+
+# 4. The magnifier, enlarged four times pixel for pixel: its frame and the red square round the measured pixel.
+convert "$out/bedienfeld.png" -crop "65x65+$((view_x - 1))+$((view_y - 1))" +repage -scale 400% -strip \
+    "PNG24:$out/lupe.png"
+# The parts of the panel the task chapters point at: the edges and the size, the colour, the window's facts.
+panel_part() { # name, top and height in the panel's client area
+    convert "$out/bedienfeld.png" -crop "270x$3+$((left - wx))+$((top - wy + $2))" +repage -strip "PNG24:$out/$1.png"
+}
+panel_part aufgabe-messen 0 246
+panel_part aufgabe-farbe 256 86
+panel_part aufgabe-fenster 344 100
+
+# 5. The two menus with items, opened by clicks on their titles in the menu bar.
 menu_area="${ww}x230+${wx}+${wy}"
 closed=$(region_hash "$menu_area")
 open_menu() { # name, x of the title in the menu bar
     xdotool mousemove $((left + $2)) $((menu_top + 10)) click 1
     wait_changed "$menu_area" "$closed"
     shot "$1" "$menu_area"
+    # The open menu may cover part of the magnifier: that part is the menu's.
+    magnifier_as_windows "$out/$1.png" "$view_x" "$view_y" $((63 * 63))
     xdotool key Escape key Escape
     xdotool mousemove 1010 760
     for _ in $(seq 1 100); do

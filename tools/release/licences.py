@@ -1,135 +1,147 @@
 #!/usr/bin/env python3
-"""Writes LIZENZEN.txt: the licences and notices of everything linked into Tessaro.exe, taken from the Debian
-packages the build uses (their copyright files under /usr/share/doc), as UTF-8 with a byte order mark and CRLF.
+"""The licences of the libraries linked into Tessaro.exe, one section per library, each licence as the library
+states it, with lines of at most 80 characters. One source for both places that show them:
 
-Usage: licences.py OUT_FILE
+    licences.py text OUT_FILE       writes LIZENZEN.txt (UTF-8 with a byte order mark, CRLF)
+    licences.py markdown OUT_FILE   writes the sections of the manual's licence chapter
+
+libpng and libjpeg-turbo are built from Debian's source packages (scripts/build-deps.sh): their licence files are read
+from those sources. zlib, the MinGW-w64 runtime, winpthreads and the GCC runtime come with Debian's cross compiler:
+their licences are read from those packages' copyright files.
 """
-import fnmatch
+import os
 import re
-import subprocess
 import sys
+import textwrap
 
+ROOT = os.path.realpath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SOURCES = os.path.join(ROOT, "build", "deps", "work")
 DOC = "/usr/share/doc"
+WIDTH = 80
 
 
-def package_version(package):
-    return subprocess.run(["dpkg-query", "-W", "-f=${Version}", package], capture_output=True, text=True,
-                          check=True).stdout
+def read(path):
+    if not os.path.isfile(path):
+        sys.exit(f"licences: {path} is missing (the library sources come from scripts/build-deps.sh)")
+    return open(path, encoding="utf-8").read()
 
 
-def paragraphs(path):
-    """The paragraphs of a machine-readable copyright file as lists of fields [(name, first line, more lines)]."""
-    text = open(path, encoding="utf-8").read()
+def source_file(package, name):
+    return read(os.path.join(SOURCES, f"src-{package}", name)).splitlines()
+
+
+def lines_between(lines, first, last):
+    """The lines from the one that is `first` (a heading) to the one after it that starts with `last`."""
+    start = next(i for i, line in enumerate(lines) if line.strip() == first)
+    end = next(i for i in range(start, len(lines)) if lines[i].startswith(last))
+    return lines[start:end + 1]
+
+
+def copyright_paragraphs(package):
+    """The paragraphs of a Debian machine-readable copyright file as dictionaries of field: lines."""
     result = []
-    for block in re.split(r"\n\s*\n", text):
-        fields = []
+    for block in re.split(r"\n\s*\n", read(f"{DOC}/{package}/copyright")):
+        fields, name = {}, None
         for line in block.splitlines():
-            if line[:1] in (" ", "\t") and fields:
-                fields[-1][2].append(line)
+            if line[:1] in (" ", "\t") and name:
+                fields[name].append(line)
             elif ":" in line:
                 name, value = line.split(":", 1)
-                fields.append((name, value.strip(), []))
+                fields[name] = [value.strip()] if value.strip() else []
         if fields:
             result.append(fields)
     return result
 
 
-def field(paragraph, name):
-    for field_name, value, more in paragraph:
-        if field_name == name:
-            return value, more
-    return None
-
-
-def licence_texts(path, chosen):
-    """The copyright paragraphs of the files chosen (a predicate over their file patterns), followed by the full text
-    of every licence they name."""
-    out = []
-    named = []
-    standalone = {}
-    for paragraph in paragraphs(path):
-        files = field(paragraph, "Files")
-        licence = field(paragraph, "License")
-        if files is None:
-            if licence and licence[1]:
-                standalone.setdefault(licence[0], licence[1])
-            continue
-        patterns = (files[0] + " " + " ".join(files[1])).split()
-        if not licence or not any(chosen(p) for p in patterns):
-            continue
-        copyright_field = field(paragraph, "Copyright") or ("", [])
-        out.append("Dateien: " + " ".join(patterns))
-        out.append("Copyright: " + copyright_field[0])
-        out.extend("           " + line.strip() for line in copyright_field[1])
-        out.append("Lizenz: " + licence[0])
-        if licence[1]:
-            out.extend(unfold(licence[1]))
-        elif licence[0] not in named:
-            named.append(licence[0])
-        out.append("")
-    for name in named:
-        if name in standalone:
-            out.append("Lizenztext " + name + ":")
-            out.extend(unfold(standalone[name]))
-            out.append("")
-    return out
-
-
 def unfold(lines):
-    # Continuation lines start with a space; a lone " ." is an empty line.
+    # In a copyright file a continuation line starts with a space; a lone " ." is an empty line.
     return ["" if line.strip() == "." else line[1:] if line.startswith(" ") else line.strip() for line in lines]
 
 
-def section(path, first, last):
-    """The lines of a free-form file from the line starting with `first` to the line starting with `last`."""
-    lines = open(path, encoding="utf-8").read().splitlines()
-    start = next(i for i, line in enumerate(lines) if line.startswith(first))
-    end = next(i for i in range(start, len(lines)) if lines[i].startswith(last))
-    return lines[start:end + 1]
+def debian_licence(package, files, name):
+    """The copyright of the paragraph for `files` and the text of the licence `name`, as the package states them."""
+    paragraphs = copyright_paragraphs(package)
+    owners = next(p["Copyright"] for p in paragraphs if p.get("Files", [""])[0] == files)
+    text = next(p["License"][1:] for p in paragraphs if p.get("License", [""])[0] == name and len(p["License"]) > 1)
+    return ["Copyright (c) " + owner.strip() for owner in owners] + [""] + unfold(text)
 
 
-def in_source(*prefixes):
-    return lambda pattern: pattern == "*" or any(pattern.startswith(p) for p in prefixes)
+def wrap(lines):
+    """Lines longer than WIDTH broken at spaces, continued at their indentation; shorter lines stay as they are."""
+    out = []
+    for line in lines:
+        line = line.rstrip().replace("\t", "    ")
+        if len(line) <= WIDTH:
+            out.append(line)
+            continue
+        indent = re.match(r"\s*(?:[-*]\s+|\d+\.\s+)?", line).end()
+        out.extend(textwrap.wrap(line, WIDTH, subsequent_indent=" " * indent, break_long_words=False,
+                                 break_on_hyphens=False))
+    return out
+
+
+IJG_NOTICE = "This software is based in part on the work of the Independent JPEG Group."
+
+# (title, what Tessaro takes from the library (German, for the manual), the licence's lines)
+LIBRARIES = [
+    ("libpng", "Tessaro verwendet libpng, um die eingebetteten PNG-Bilder zu lesen.",
+     lambda: source_file("libpng1.6", "LICENSE")),
+    ("libjpeg-turbo", "Tessaro verwendet libjpeg-turbo, um die eingebetteten JPEG-Bilder zu lesen. Die IJG-Lizenz "
+     "verlangt den Hinweis: „" + IJG_NOTICE + "“",
+     lambda: [IJG_NOTICE, ""] + source_file("libjpeg-turbo", "LICENSE.md") + [""]
+     + lines_between(source_file("libjpeg-turbo", "README.ijg"), "LEGAL ISSUES", "assumed by the product vendor.")),
+    ("zlib", "libpng entpackt seine Daten mit zlib.",
+     lambda: debian_licence("libz-mingw-w64", "*", "Zlib")),
+    ("MinGW-w64-Laufzeit", "Tessaro wird mit MinGW-w64 übersetzt; sein Start-up-Code und Hilfen der C-Laufzeit sind "
+     "statisch eingebunden.",
+     lambda: debian_licence("mingw-w64-common", "*", "ZPL-2.1")),
+    ("winpthreads", "Die Thread-Bibliothek von MinGW-w64, die die C++-Laufzeit verwendet.",
+     lambda: debian_licence("mingw-w64-common", "mingw-w64-libraries/winpthreads/*", "expat")),
+    ("GCC-Laufzeit (libgcc, libstdc++)", "Die Laufzeitbibliotheken von GCC stehen unter der GNU General Public "
+     "License Version 3 mit der „GCC Runtime Library Exception“, die das Einbinden in Programme jeder Lizenz erlaubt.",
+     lambda: lines_between(read(f"{DOC}/gcc-mingw-w64-base/copyright").splitlines(),
+                           "The following runtime libraries are licensed under the terms of the", " - libvtv") + [""]
+     + lines_between(read(f"{DOC}/gcc-mingw-w64-base/copyright").splitlines(), "GCC RUNTIME LIBRARY EXCEPTION",
+                     "presumption that third-party software is unaffected")
+     + ["", "The GNU General Public License, version 3: https://www.gnu.org/licenses/gpl-3.0.html"]),
+]
+
+
+def licence(make):
+    lines = wrap(make())
+    while lines and not lines[-1]:
+        lines.pop()
+    return lines
+
+
+def as_text():
+    out = ["Tessaro - Lizenzen der enthaltenen Bibliotheken", "",
+           *textwrap.wrap("Tessaro.exe enthält die folgenden Bibliotheken, statisch gebunden. Hier steht die Lizenz "
+                          "jeder Bibliothek so, wie die Bibliothek sie angibt.", WIDTH), ""]
+    for title, _, make in LIBRARIES:
+        out += ["=" * WIDTH, title, "=" * WIDTH, ""] + licence(make) + [""]
+    return "\r\n".join(line.rstrip() for line in out).rstrip() + "\r\n"
+
+
+def as_markdown():
+    out = []
+    for title, use, make in LIBRARIES:
+        out += [f"## {title}", "", use, "", '<div class="licence">', ""]
+        out += ["    " + line if line else "" for line in licence(make)]
+        out += ["", "</div>", ""]
+    return "\n".join(out)
 
 
 def main():
-    out = [
-        "Tessaro - Lizenzen der enthaltenen Bibliotheken",
-        "",
-        "Tessaro.exe enthält (statisch gebunden) die folgenden Bibliotheken. Ihre Lizenzen und Hinweise stehen",
-        "hier vollständig, so wie Debian sie mit den Paketen ausliefert, aus denen das Programm gebaut ist.",
-        "",
-    ]
-
-    def component(title, package, texts):
-        out.extend(["=" * 78, f"{title} (Debian-Paket {package} {package_version(package)})", "=" * 78, ""])
-        out.extend(texts)
-        out.append("")
-
-    component("libpng", "libpng16-16", licence_texts(f"{DOC}/libpng16-16/copyright", lambda p: p == "*"))
-    jpeg_source = re.compile(r"^(j[^/]*|simd/x86_64/.*|simd/jsimd.*|simd/x86_64|LICENSE.md|README.ijg)$")
-    component("libjpeg-turbo", "libjpeg62-turbo",
-              ["This software is based in part on the work of the Independent JPEG Group.",
-               "(Diese Software beruht zum Teil auf der Arbeit der Independent JPEG Group.)", ""]
-              + licence_texts(f"{DOC}/libjpeg62-turbo/copyright",
-                              lambda p: jpeg_source.match(p) is not None or fnmatch.fnmatch("jpeglib.h", p)))
-    component("zlib", "libz-mingw-w64", licence_texts(f"{DOC}/libz-mingw-w64/copyright", lambda p: p == "*"))
-    component("MinGW-w64-Laufzeit (C-Laufzeit und winpthreads)", "mingw-w64-common",
-              licence_texts(f"{DOC}/mingw-w64-common/copyright",
-                            lambda p: (in_source("mingw-w64-crt/", "mingw-w64-libraries/winpthreads/")(p)
-                                       and "tests" not in p)))
-    component("GCC-Laufzeit (libgcc, libstdc++)", "gcc-mingw-w64-base",
-              section(f"{DOC}/gcc-mingw-w64-base/copyright", "The following runtime libraries are licensed",
-                      " - libvtv")
-              + [""]
-              + section(f"{DOC}/gcc-mingw-w64-base/copyright", "GCC RUNTIME LIBRARY EXCEPTION",
-                        "presumption that third-party software is unaffected")
-              + ["", "GNU General Public License, Version 3:", ""]
-              + open("/usr/share/common-licenses/GPL-3", encoding="utf-8").read().splitlines())
-
-    text = "\r\n".join(line.rstrip() for line in out).rstrip() + "\r\n"
-    with open(sys.argv[1], "w", encoding="utf-8-sig", newline="") as f:
-        f.write(text)
+    kind, path = sys.argv[1], sys.argv[2]
+    if kind == "text":
+        with open(path, "w", encoding="utf-8-sig", newline="") as f:
+            f.write(as_text())
+    elif kind == "markdown":
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(as_markdown())
+    else:
+        sys.exit(f"licences: unknown kind {kind}")
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@ Usage: manifests.py VERSION DIST_DIR
 import hashlib
 import json
 import os
+import re
 import sys
 
 import yaml
@@ -16,7 +17,16 @@ IDENTIFIER = "TessaroProject.Tessaro"
 WINGET_SCHEMA = "1.6.0"
 PUBLISHER = "Tessaro Project"
 DESCRIPTION = "Bildschirmlineal: misst alles auf dem Bildschirm in Pixeln, mit Farbwert, Lupe und Fensterangaben."
-LICENSE = "Proprietär"
+LICENSE = "Proprietär"  # winget's licence is free text in the manifest's language
+SCOOP_LICENSE = "Proprietary"  # Scoop's is an identifier: SPDX or one of its own words
+NSIS_SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "installer", "tessaro.nsi")
+
+
+def uninstall_key_name():
+    """The name of the key the installer writes under ...\\Uninstall: winget's ProductCode, by which it finds the
+    installed package."""
+    script = open(NSIS_SCRIPT, encoding="utf-8").read()
+    return re.search(r'!define UNINSTALL_KEY "[^"]*\\Uninstall\\([^"\\]+)"', script).group(1)
 
 
 def sha256(path):
@@ -48,7 +58,7 @@ def main():
         "Scope": "user",
         "InstallModes": ["interactive", "silent"],
         "UpgradeBehavior": "install",
-        "ProductCode": "Tessaro",
+        "ProductCode": uninstall_key_name(),
         "Installers": [{
             "Architecture": "x64",
             "InstallerUrl": BASE_URL + setup,
@@ -78,11 +88,16 @@ def main():
             "version": version,
             "description": DESCRIPTION,
             "homepage": "https://tessaro.example/",
-            "license": LICENSE,
-            "url": BASE_URL + archive,
-            "hash": sha256(os.path.join(dist, archive)),
+            "license": SCOOP_LICENSE,
+            "architecture": {"64bit": {"url": BASE_URL + archive, "hash": sha256(os.path.join(dist, archive))}},
             "bin": "Tessaro.exe",
             "shortcuts": [["Tessaro.exe", "Tessaro"]],
+            # A new version is found on the download page and taken with its hash from SHA256SUMS there.
+            "checkver": {"url": BASE_URL, "regex": r"Tessaro-([\d.]+)-win64\.zip"},
+            "autoupdate": {
+                "architecture": {"64bit": {"url": BASE_URL + "Tessaro-$version-win64.zip"}},
+                "hash": {"url": BASE_URL + "SHA256SUMS", "regex": r"$sha256\s+$basename"},
+            },
         }, f, ensure_ascii=False, indent=4)
         f.write("\n")
 
