@@ -57,10 +57,9 @@ std::vector<uint32_t> ReadScreenLine(bool horizontal, int across, int first, int
             if (length <= 0)
                 continue;
             // No CAPTUREBLT: the ruler, a layered window, stays out of the copy where the system can leave it out.
-            const bool copied = horizontal ? BitBlt(copy, span.from, 0, length, 1, screen, first + span.from, across,
-                                                    SRCCOPY)
-                                           : BitBlt(copy, 0, span.from, 1, length, screen, across, first + span.from,
-                                                    SRCCOPY);
+            const bool copied = horizontal
+                                    ? BitBlt(copy, span.from, 0, length, 1, screen, first + span.from, across, SRCCOPY)
+                                    : BitBlt(copy, 0, span.from, 1, length, screen, across, first + span.from, SRCCOPY);
             if (!copied)
                 continue;
             GdiFlush();

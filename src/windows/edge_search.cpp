@@ -41,10 +41,22 @@ std::vector<uint32_t> ReadBeneathRuler(bool horizontal, int across, int first, i
     else
         TkResizeControl(MagnifierPeephole, across - x, 0, 1, TkWindowHeight(RulerWindow));
     RedrawWindow(ruler, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    // Wine hands a window's picture, and with it the shape its key colour cuts, to the display when the thread waits:
-    // a wait that returns at once does that, before the copy. On Windows it returns at once and changes nothing.
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    // Wine hands a window's picture, and with it the shape its key colour cuts, to the display when the thread waits;
+    // the windows beneath then put back what the ruler covered, each in its own time. So the line is read until
+    // three copies a few milliseconds apart agree (on Windows, where the copy never held the ruler, at once), for at
+    // most a quarter of a second.
     std::vector<uint32_t> line = ReadScreenLine(horizontal, across, first, count);
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG read = start;
+    for (int agreeing = 1; agreeing < 3 && GetTickCount64() - start < 250;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        if (GetTickCount64() - read < 5)
+            continue;
+        read = GetTickCount64();
+        std::vector<uint32_t> again = ReadScreenLine(horizontal, across, first, count);
+        agreeing = again == line ? agreeing + 1 : 1;
+        line.swap(again);
+    }
     TkResizeControl(MagnifierPeephole, was.left, was.top, was.right - was.left, was.bottom - was.top);
     return line;
 }
@@ -93,7 +105,7 @@ void ShowEdgeTolerance()
     const int tolerance = EdgeToleranceFrom(App().settings.EdgeTolerance);
     const int item = tolerance == EdgeToleranceHigh  ? MenuToleranceHigh
                      : tolerance == EdgeToleranceLow ? MenuToleranceLow
-                                                 : MenuToleranceExact;
+                                                     : MenuToleranceExact;
     TkSetMenuRadio(MainMenu, MenuToleranceExact, MenuToleranceHigh, item);
 }
 
