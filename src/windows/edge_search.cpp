@@ -43,8 +43,8 @@ std::vector<uint32_t> ReadBeneathRuler(bool horizontal, int across, int first, i
     RedrawWindow(ruler, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     // Wine hands a window's picture, and with it the shape its key colour cuts, to the display when the thread waits;
     // the windows beneath then put back what the ruler covered, each in its own time. So the line is read until
-    // three copies a few milliseconds apart agree (on Windows, where the copy never held the ruler, at once), for at
-    // most a quarter of a second.
+    // three copies a few milliseconds apart agree (on Windows, whose copy never held the ruler, the first three do),
+    // for at most a quarter of a second.
     std::vector<uint32_t> line = ReadScreenLine(horizontal, across, first, count);
     const ULONGLONG start = GetTickCount64();
     ULONGLONG read = start;
