@@ -10,6 +10,7 @@
 #include "core/ruler_drag.h"
 #include "core/screen_measure.h"
 #include "toolkit/tk_windows.h"
+#include "windows/edge_search.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
 
@@ -28,6 +29,9 @@ bool HandleMenuCommand(int item)
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
     case CmdCloseGuide: CloseShortGuide(); break;
+    case MenuToleranceExact:
+    case MenuToleranceLow:
+    case MenuToleranceHigh: ChooseEdgeTolerance(item); break;
     default: NudgeByCommand(item); break;
     }
     return true;

@@ -31,6 +31,23 @@ constexpr int CmdShrinkBottom = 19;
 constexpr int CmdShrinkLeft = 20;
 constexpr int CmdShrinkRight = 21;
 constexpr int CmdCloseGuide = 22; // Enter and Escape in the short guide
+// The submenu of the edge searches' tolerance.
+constexpr int MenuToleranceExact = 40;
+constexpr int MenuToleranceLow = 41;
+constexpr int MenuToleranceHigh = 42;
+// The edge searches: Alt with the arrow keys (and Shift or Ctrl), or Alt held while a nudge button is clicked.
+constexpr int CmdFindMoveUp = 50;
+constexpr int CmdFindMoveDown = 51;
+constexpr int CmdFindMoveLeft = 52;
+constexpr int CmdFindMoveRight = 53;
+constexpr int CmdFindGrowTop = 54;
+constexpr int CmdFindGrowBottom = 55;
+constexpr int CmdFindGrowLeft = 56;
+constexpr int CmdFindGrowRight = 57;
+constexpr int CmdFindShrinkTop = 58;
+constexpr int CmdFindShrinkBottom = 59;
+constexpr int CmdFindShrinkLeft = 60;
+constexpr int CmdFindShrinkRight = 61;
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;

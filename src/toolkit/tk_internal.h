@@ -92,9 +92,11 @@ struct TkShared {
     std::vector<int> containerStack;
     int lastCreatedControl = -1;
 
-    // Where TkMenuTitle, TkMenuItem and TkMenuSeparator add.
+    // Where TkMenuTitle, TkMenuItem and TkMenuSeparator add; the drop-down of the last title, to which TkEndSubmenu
+    // returns.
     HMENU currentMenuBar = nullptr;
     HMENU currentPopup = nullptr;
+    HMENU titlePopup = nullptr;
     HWND currentMenuWindow = nullptr;
 
     std::deque<TkEvent> events;

@@ -48,7 +48,7 @@ int TkCreateMenuBar(int menu, HWND window)
     }
     shared.menus[menu] = {bar, window};
     shared.currentMenuBar = bar;
-    shared.currentPopup = nullptr;
+    shared.currentPopup = shared.titlePopup = nullptr;
     shared.currentMenuWindow = window;
     return 1;
 }
@@ -66,8 +66,30 @@ void TkMenuTitle(std::string_view text)
             DestroyMenu(popup);
         return;
     }
-    shared.currentPopup = popup;
+    shared.currentPopup = shared.titlePopup = popup;
     Redraw();
+}
+
+void TkMenuSubmenu(std::string_view text)
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.titlePopup)
+        return;
+    HMENU popup = CreatePopupMenu();
+    const std::string title(text);
+    if (!popup ||
+        !AppendMenuA(shared.titlePopup, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), title.c_str())) {
+        if (popup)
+            DestroyMenu(popup);
+        return;
+    }
+    shared.currentPopup = popup;
+}
+
+void TkEndSubmenu()
+{
+    TkShared& shared = TkSharedState();
+    shared.currentPopup = shared.titlePopup;
 }
 
 void TkMenuItem(int item, std::string_view text)
@@ -90,6 +112,13 @@ void TkSetMenuItemMark(int menu, int item, int mark)
 {
     if (HMENU bar = MenuBar(menu))
         CheckMenuItem(bar, static_cast<UINT>(item), MF_BYCOMMAND | (mark ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TkSetMenuRadio(int menu, int first, int last, int item)
+{
+    if (HMENU bar = MenuBar(menu))
+        CheckMenuRadioItem(bar, static_cast<UINT>(first), static_cast<UINT>(last), static_cast<UINT>(item),
+                           MF_BYCOMMAND);
 }
 
 int TkMenuItemMark(int menu, int item)

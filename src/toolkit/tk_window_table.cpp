@@ -104,7 +104,7 @@ void TkForgetWindow(int window)
     }
     if (shared.currentMenuWindow == record.handle) {
         shared.currentMenuBar = nullptr;
-        shared.currentPopup = nullptr;
+        shared.currentPopup = shared.titlePopup = nullptr;
         shared.currentMenuWindow = nullptr;
     }
 }
@@ -152,7 +152,7 @@ void TkClearTables()
     shared.currentWindow = -1;
     shared.lastCreatedControl = -1;
     shared.currentMenuBar = nullptr;
-    shared.currentPopup = nullptr;
+    shared.currentPopup = shared.titlePopup = nullptr;
     shared.currentMenuWindow = nullptr;
 }
 

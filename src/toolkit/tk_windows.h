@@ -107,7 +107,12 @@ int TkCreateMenuBar(int menu, HWND window);
 void TkMenuTitle(std::string_view text);
 void TkMenuItem(int item, std::string_view text);
 void TkMenuSeparator();
+// A submenu in the drop-down of the last title: the items that follow go into it until TkEndSubmenu.
+void TkMenuSubmenu(std::string_view text);
+void TkEndSubmenu();
 void TkSetMenuItemMark(int menu, int item, int mark);
+// Of the items first to last (by number, in one drop-down or submenu), item gets the round mark, the others none.
+void TkSetMenuRadio(int menu, int first, int last, int item);
 int TkMenuItemMark(int menu, int item);
 
 // --- Keyboard shortcuts ----------------------------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_text.h"
 #include "toolkit/tk_windows.h"
+#include "windows/edge_search.h"
 #include "windows/panel_colours.h"
 #include "windows/scaled_window.h"
 #include "windows/window_placement.h"
@@ -155,6 +156,25 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
+// The edge searches' tolerance: three radio items, the current one marked by ShowEdgeTolerance.
+void AddToleranceMenu()
+{
+    TkMenuSeparator();
+    TkMenuSubmenu(MenuToleranceTitle);
+    TkMenuItem(MenuToleranceExact, MenuToleranceExactText);
+    TkMenuItem(MenuToleranceLow, MenuToleranceLowText);
+    TkMenuItem(MenuToleranceHigh, MenuToleranceHighText);
+    TkEndSubmenu();
+}
+
+// Lets go of Alt after an edge search without the menu bar taking the keyboard (SwallowsAltRelease).
+LRESULT MainWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SYSCOMMAND && SwallowsAltRelease(wParam, lParam))
+        return 0;
+    return FollowDisplayScale(window, message, wParam, lParam);
+}
+
 void BuildMainMenu(HWND window)
 {
     if (!TkCreateMenuBar(MainMenu, window))
@@ -164,6 +184,7 @@ void BuildMainMenu(HWND window)
     TkMenuTitle(MenuSettingsTitle);
     TkMenuItem(MenuAlwaysOnTop, MenuAlwaysOnTopText);
     TkMenuItem(MenuShowTooltips, MenuShowTooltipsText);
+    AddToleranceMenu();
     TkMenuTitle(MenuHelpTitle);
     TkMenuItem(MenuShortGuide, MenuShortGuideText);
     TkMenuItem(MenuManual, MenuManualText);
@@ -223,6 +244,7 @@ void BuildMainWindow()
     BuildMainMenu(window);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
+    ShowEdgeTolerance();
     BuildScaledControls(MainWindowLayout);
     SetBackground(window);
     ShowScreenRanges();
@@ -234,7 +256,7 @@ void BuildMainWindow()
     ShowWindow(window, SW_SHOW);
     TkSetWindowTopmost(MainWindow, settings.MainWindowOnTop != 0);
     AddRulerShortcuts(MainWindow);
-    TkSetWindowCallback(FollowDisplayScale, MainWindow);
+    TkSetWindowCallback(MainWindowCallback, MainWindow);
 }
 
 void ShowScreenRanges()

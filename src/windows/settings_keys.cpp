@@ -14,6 +14,8 @@ const SettingKey settingKeys[] = {
     {"RulerWindowPosY", "10", &Settings::RulerWindowPosY, nullptr},
     {"RulerWindowWidth", "300", &Settings::RulerWindowWidth, nullptr},
     {"RulerWindowHeight", "150", &Settings::RulerWindowHeight, nullptr},
+    // Keys of later versions follow the first nine, which an older version reads alone.
+    {"EdgeTolerance", "0", &Settings::EdgeTolerance, nullptr},
 };
 
 } // namespace

@@ -10,23 +10,27 @@
 #include "core/object_ids.h"
 #include "core/ruler_drag.h"
 #include "toolkit/tk_windows.h"
+#include "windows/edge_search.h"
 #include "windows/main_window.h"
 #include "windows/ruler_window.h"
 #include "windows/short_guide.h"
 
 namespace {
 
-// The twelve one-pixel nudges: the keyboard shortcut's command and key, and the main window's button.
+// The twelve one-pixel nudges and the twelve edge searches: the keyboard shortcut's command and key, and the main
+// window's button (a search's with Alt held).
 struct RulerNudge {
     int command;
     int key;
     int button;
     int side;
-    int amount; // moves: towards side; sizes: outward when positive
-    bool move;  // moves the ruler rather than one of its sides
+    int amount;          // moves: towards side; sizes: outward when positive
+    bool move;           // moves the ruler rather than one of its sides
+    bool search = false; // to the next change of the screen's colour rather than by amount
 };
 
 constexpr bool Move = true, Size = false;
+constexpr bool Search = true;
 
 // In the order the shortcuts are registered.
 constexpr RulerNudge rulerNudges[] = {
@@ -42,11 +46,25 @@ constexpr RulerNudge rulerNudges[] = {
     {CmdShrinkBottom, TkControlKey | VK_DOWN, ShrinkBottomButton, SideBottom, -1, Size},
     {CmdShrinkLeft, TkControlKey | VK_LEFT, ShrinkLeftButton, SideLeft, -1, Size},
     {CmdShrinkRight, TkControlKey | VK_RIGHT, ShrinkRightButton, SideRight, -1, Size},
+    {CmdFindMoveUp, TkAltKey | VK_UP, MoveUpButton, SideTop, 1, Move, Search},
+    {CmdFindMoveDown, TkAltKey | VK_DOWN, MoveDownButton, SideBottom, 1, Move, Search},
+    {CmdFindMoveLeft, TkAltKey | VK_LEFT, MoveLeftButton, SideLeft, 1, Move, Search},
+    {CmdFindMoveRight, TkAltKey | VK_RIGHT, MoveRightButton, SideRight, 1, Move, Search},
+    {CmdFindGrowTop, TkAltKey | TkShiftKey | VK_UP, GrowTopButton, SideTop, +1, Size, Search},
+    {CmdFindGrowBottom, TkAltKey | TkShiftKey | VK_DOWN, GrowBottomButton, SideBottom, +1, Size, Search},
+    {CmdFindGrowLeft, TkAltKey | TkShiftKey | VK_LEFT, GrowLeftButton, SideLeft, +1, Size, Search},
+    {CmdFindGrowRight, TkAltKey | TkShiftKey | VK_RIGHT, GrowRightButton, SideRight, +1, Size, Search},
+    {CmdFindShrinkTop, TkAltKey | TkControlKey | VK_UP, ShrinkTopButton, SideTop, -1, Size, Search},
+    {CmdFindShrinkBottom, TkAltKey | TkControlKey | VK_DOWN, ShrinkBottomButton, SideBottom, -1, Size, Search},
+    {CmdFindShrinkLeft, TkAltKey | TkControlKey | VK_LEFT, ShrinkLeftButton, SideLeft, -1, Size, Search},
+    {CmdFindShrinkRight, TkAltKey | TkControlKey | VK_RIGHT, ShrinkRightButton, SideRight, -1, Size, Search},
 };
 
 void Nudge(const RulerNudge& nudge)
 {
-    if (nudge.move)
+    if (nudge.search)
+        SearchEdge(nudge.side, nudge.move ? EdgeKind::Move : nudge.amount > 0 ? EdgeKind::Grow : EdgeKind::Shrink);
+    else if (nudge.move)
         MoveRulerStep(RulerWindow, nudge.side, nudge.amount);
     else
         ResizeRulerSide(RulerWindow, nudge.side, nudge.amount);
@@ -132,8 +150,10 @@ void NudgeByCommand(int command)
 
 void NudgeByButton(int button)
 {
+    // Alt held while the button was clicked makes it search, as Alt with the button's key does.
+    const bool search = GetKeyState(VK_MENU) < 0;
     for (const RulerNudge& nudge : rulerNudges)
-        if (nudge.button == button)
+        if (nudge.button == button && nudge.search == search)
             Nudge(nudge);
 }
 

@@ -7,9 +7,10 @@
 void ResizeRulerSide(int window, int side, int amount);
 // Moves the window amount pixels towards side, then notifies it; amount 0 only refreshes the measurement.
 void MoveRulerStep(int window, int side, int amount);
-// The twelve nudges of the ruler window, each with a keyboard shortcut and a button of the main window: registers
-// the shortcuts (arrow keys move, with Shift they grow, with Ctrl they shrink a side) on a window, and runs the nudge
-// of a shortcut's command or of a button (other numbers do nothing).
+// The twelve nudges of the ruler window, each with a keyboard shortcut and a button of the main window, and the
+// twelve edge searches, with Alt added to the shortcut or held while the button is clicked: registers the shortcuts
+// (arrow keys move, with Shift they grow, with Ctrl they shrink a side) on a window, and runs the nudge or search of
+// a shortcut's command or of a button (other numbers do nothing).
 void AddRulerShortcuts(int window);
 void NudgeByCommand(int command);
 void NudgeByButton(int button);

@@ -150,7 +150,8 @@ std::string SettingsFilePath()
     return AppDataFolder() + "Tessaro\\Tessaro.prefs";
 }
 
-std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame)
+std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame,
+                             int edgeTolerance)
 {
     const struct {
         const char* key;
@@ -165,6 +166,7 @@ std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT&
         {"RulerWindowPosY", rulerFrame.top},
         {"RulerWindowWidth", rulerFrame.right - rulerFrame.left},
         {"RulerWindowHeight", rulerFrame.bottom - rulerFrame.top},
+        {"EdgeTolerance", edgeTolerance},
     };
     std::string text;
     for (const auto& line : lines)

@@ -61,8 +61,10 @@ void ClickControl(HWND window, int control);
 
 // The settings file of the program: the application-data folder followed by "Tessaro\Tessaro.prefs".
 std::string SettingsFilePath();
-// The nine lines that the program writes, with the windows' places taken from their frames.
-std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame);
+// The lines that the program writes (the nine of the first version, then the edge tolerance), with the windows' places
+// taken from their frames.
+std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame,
+                             int edgeTolerance = 0);
 // Writes the settings file as a user would by hand, creating its folder when no run has made it yet.
 bool WriteSettingsFile(const std::string& bytes);
 

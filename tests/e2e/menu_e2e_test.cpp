@@ -1,9 +1,14 @@
 // The main window's menu commands that show or change windows and settings, picked with the keyboard as a user does:
-// "&Über ...", "&Kurzanleitung", "&Handbuch", "&Fenster immer im Vordergrund" and "&Tooltipps anzeigen".
+// "&Über ...", "&Kurzanleitung", "&Handbuch", "&Fenster immer im Vordergrund", "&Tooltipps anzeigen" and the edge
+// tolerance's submenu.
 #include "e2e_driver.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "core/object_ids.h"
 #include "tessaro_version.h"
+#include "window_search.h"
 
 namespace {
 
@@ -94,6 +99,25 @@ TEST_F(MenuTest, AlwaysOnTopItemSwitchesTheMainWindowBothWaysAndTheExitStoresThe
     const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
     ASSERT_EQ(QuitThroughMenu(), 0u);
     EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(1, 0, 1, mainFrame, rulerFrame));
+}
+
+// The edge tolerance is an item of a submenu of "Einstellungen"; the exit stores the choice after the nine keys.
+TEST_F(MenuTest, ToleranceItemInItsSubmenuIsStoredAtTheExit)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    ASSERT_TRUE(OpenMenu(program.processId, main, L'E'));
+    TypeCharacter(L'K');
+    ASSERT_TRUE(WaitUntil([&] {
+        const std::vector<HWND> menus = TopLevelWindowsOf(program.processId, "#32768");
+        return std::count_if(menus.begin(), menus.end(), IsWindowVisible) == 2;
+    })) << "the submenu did not open beside the drop-down";
+    TypeCharacter(L'r');
+    ASSERT_TRUE(WaitUntil([&] { return !OpenMenuOf(program.processId) && !InMenuMode(main); }))
+        << "\"Gering\" did not close the menus";
+    const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(1, 1, 1, mainFrame, rulerFrame, 8));
 }
 
 TEST_F(MenuTest, ShortGuideItemReplacesAnOpenGuideWhoseBoxShowsTheStoredChoiceAgain)

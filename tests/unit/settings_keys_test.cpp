@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "measure/edge_scan.h"
 #include "toolkit/tk_prefs_list.h"
 #include "windows/settings_keys.h"
 
@@ -28,12 +29,18 @@ const std::string DefaultFile =
     "ShowShortGuide = 1\r\nMainWindowOnTop = 1\r\nShowTooltips = 1\r\nMainWindowPosX = 500\r\n"
     "MainWindowPosY = 10\r\nRulerWindowPosX = 100\r\nRulerWindowPosY = 10\r\n"
     "RulerWindowWidth = 300\r\nRulerWindowHeight = 150\r\n";
+// What a version before the edge searches wrote, and the key that follows the nine now.
+const std::string NineKeyFile = DefaultFile;
+const std::string EdgeToleranceLine = "EdgeTolerance = 0\r\n";
+const std::string NineKeysThenHigh = NineKeyFile + "EdgeTolerance = 32\r\n";
 
 } // namespace
 
-TEST(Settings, MissingFileGivesTheDefaultsAndWritesTheNineLinesInOrder)
+TEST(Settings, MissingFileGivesTheDefaultsAndWritesTheNineLinesInOrderThenTheEdgeTolerance)
 {
-    EXPECT_EQ(WriteSettings(ReadSettings("")), DefaultFile);
+    EXPECT_EQ(WriteSettings(ReadSettings("")), DefaultFile + EdgeToleranceLine);
+    EXPECT_EQ(WriteSettings(ReadSettings(NineKeyFile)), NineKeyFile + EdgeToleranceLine)
+        << "a file of the nine keys reads unchanged; the tolerance it lacks is exact";
 }
 
 TEST(Settings, HandEditedValuesAreReadByTheFileRules)
@@ -44,6 +51,7 @@ TEST(Settings, HandEditedValuesAreReadByTheFileRules)
         int32_t width;
         int8_t onTop, tooltips;
         int32_t posX;
+        int tolerance = 0;
     } cases[] = {
         {"lower case without blanks", "showtooltips=0\r\n", 300, 1, 0, 500},
         {"8-bit flag keeps the low byte", "MainWindowOnTop = 256\nShowTooltips = 2\n", 300, 0, 2, 500},
@@ -55,6 +63,11 @@ TEST(Settings, HandEditedValuesAreReadByTheFileRules)
          1, 500},
         {"first of two wins", "RulerWindowWidth = 640\nrulerwindowwidth = 10\n", 640, 1, 1, 500},
         {"30-digit number cut to 32 bits", "RulerWindowWidth = 123456789012345678901234567890", 1312754386, 1, 1, 500},
+        {"tolerance low", "edgetolerance = 8\r\n", 300, 1, 1, 500, 8},
+        {"tolerance high after the nine keys", NineKeysThenHigh.c_str(), 300, 1, 1, 500, 32},
+        {"tolerance of another value is exact", "EdgeTolerance = 16\r\n", 300, 1, 1, 500, 0},
+        {"tolerance of a negative value is exact", "EdgeTolerance = -8\r\n", 300, 1, 1, 500, 0},
+        {"tolerance of no number is exact", "EdgeTolerance = Hoch\r\n", 300, 1, 1, 500, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -63,6 +76,7 @@ TEST(Settings, HandEditedValuesAreReadByTheFileRules)
         EXPECT_EQ(settings.MainWindowOnTop, c.onTop);
         EXPECT_EQ(settings.ShowTooltips, c.tooltips);
         EXPECT_EQ(settings.MainWindowPosX, c.posX);
+        EXPECT_EQ(EdgeToleranceFrom(settings.EdgeTolerance), c.tolerance);
     }
 }
 
