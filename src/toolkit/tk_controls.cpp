@@ -464,7 +464,30 @@ void TkResizeControl(int control, int x, int y, int width, int height)
     // A window laid out on every step of a mouse loop mostly puts its controls where they already stand.
     if (x == rect.left && y == rect.top && width == rect.right - rect.left && height == rect.bottom - rect.top)
         return;
+    TkShared& shared = TkSharedState();
+    if (shared.controlMoves) {
+        // A failed gathering has freed what it held: the rest of the moves are made one by one.
+        shared.controlMoves =
+            DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (shared.controlMoves)
+            return;
+    }
     MoveWindow(handle, x, y, width, height, TRUE);
+}
+
+void TkBeginControlMoves(int count)
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.controlMoves)
+        shared.controlMoves = BeginDeferWindowPos(count);
+}
+
+void TkEndControlMoves()
+{
+    TkShared& shared = TkSharedState();
+    if (shared.controlMoves)
+        EndDeferWindowPos(shared.controlMoves);
+    shared.controlMoves = nullptr;
 }
 
 int TkControlTextWidth(int control, std::string_view text)

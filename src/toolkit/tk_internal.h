@@ -106,6 +106,9 @@ struct TkShared {
     int lastObject = 0;
     int lastType = -1;
 
+    // TkBeginControlMoves: the moves gathered so far, placed at once by TkEndControlMoves.
+    HDWP controlMoves = nullptr;
+
     // TkHoldControlPainting: how many holds are open, and the controls changed under them, not yet painted.
     int paintHolds = 0;
     std::vector<int> unpaintedControls;
