@@ -466,9 +466,11 @@ void TkResizeControl(int control, int x, int y, int width, int height)
         return;
     TkShared& shared = TkSharedState();
     if (shared.controlMoves) {
-        // A failed gathering has freed what it held: the rest of the moves are made one by one.
-        shared.controlMoves =
-            DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Nothing is painted or copied per move: the end repaints the window once. A failed gathering has freed
+        // what it held: the rest of the moves are made one by one.
+        shared.controlMoves = DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height,
+                                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+        shared.movedParent = GetParent(handle);
         if (shared.controlMoves)
             return;
     }
@@ -487,7 +489,10 @@ void TkEndControlMoves()
     TkShared& shared = TkSharedState();
     if (shared.controlMoves)
         EndDeferWindowPos(shared.controlMoves);
+    if (shared.movedParent)
+        RedrawWindow(shared.movedParent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     shared.controlMoves = nullptr;
+    shared.movedParent = nullptr;
 }
 
 int TkControlTextWidth(int control, std::string_view text)

@@ -108,6 +108,7 @@ struct TkShared {
 
     // TkBeginControlMoves: the moves gathered so far, placed at once by TkEndControlMoves.
     HDWP controlMoves = nullptr;
+    HWND movedParent = nullptr;
 
     // TkHoldControlPainting: how many holds are open, and the controls changed under them, not yet painted.
     int paintHolds = 0;
