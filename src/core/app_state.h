@@ -47,9 +47,8 @@ struct AppState {
     int guideBitmapWidth = 0, guideBitmapHeight = 0;
     int magnifierWidth = 0, magnifierHeight = 0;
     int captureWidth = 0, captureHeight = 0;
-    // Which of the drawn scales (TkPictureDpis) the panel's and the guide's pictures are in now; -1 before the
-    // first window is built.
-    int panelBackgroundScale = -1, panelIconScale = -1, guidePictureDpi = -1;
+    // The resolution the panel's and the guide's pictures are made for now; -1 before the first window is built.
+    int panelPictureDpi = -1, guidePictureDpi = -1;
     // Pictures replaced for a new scale that controls may still show; freed once they show the new ones.
     std::vector<int> retiredPictures;
     // The magnifier shows a copy of the screen rather than its start picture.

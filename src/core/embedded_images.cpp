@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/app_state.h"
+#include "measure/magnifier_view.h"
 #include "resource_ids.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
@@ -16,21 +17,22 @@ struct Picture {
     int AppState::*image;
     int AppState::*width = nullptr; // nullptr: the size is not needed
     int AppState::*height = nullptr;
-    bool inBox = false; // one of the panel's icons or the magnifier's start picture, replaced for each scale
+    // The panel's background and icons, replaced for each scale: their size as drawn for 96 dpi.
+    int panelWidth = 0, panelHeight = 0;
 };
 
 // In the order they are decoded.
 const Picture pictures[] = {
     {ResRulerHand, &AppState::RulerCentreBitmap, &AppState::rulerCentreWidth, &AppState::rulerCentreHeight},
-    {ResMainBackground, &AppState::MainBackgroundImage},
+    {ResMainBackground, &AppState::MainBackgroundImage, nullptr, nullptr, 272, 452},
     {ResShortGuide, &AppState::GuideBitmap, &AppState::guideBitmapWidth, &AppState::guideBitmapHeight},
-    {ResArrowUp, &AppState::MoveUpIcon, nullptr, nullptr, true},
-    {ResArrowDown, &AppState::MoveDownIcon, nullptr, nullptr, true},
-    {ResArrowLeft, &AppState::MoveLeftIcon, nullptr, nullptr, true},
-    {ResArrowRight, &AppState::MoveRightIcon, nullptr, nullptr, true},
-    {ResPlus, &AppState::GrowIcon, nullptr, nullptr, true},
-    {ResMinus, &AppState::ShrinkIcon, nullptr, nullptr, true},
-    {ResMagnifier, &AppState::MagnifierPicture, &AppState::magnifierWidth, &AppState::magnifierHeight, true},
+    {ResArrowUp, &AppState::MoveUpIcon, nullptr, nullptr, 16, 16},
+    {ResArrowDown, &AppState::MoveDownIcon, nullptr, nullptr, 16, 16},
+    {ResArrowLeft, &AppState::MoveLeftIcon, nullptr, nullptr, 16, 16},
+    {ResArrowRight, &AppState::MoveRightIcon, nullptr, nullptr, 16, 16},
+    {ResPlus, &AppState::GrowIcon, nullptr, nullptr, 16, 16},
+    {ResMinus, &AppState::ShrinkIcon, nullptr, nullptr, 16, 16},
+    {ResMagnifier, &AppState::MagnifierPicture, &AppState::magnifierWidth, &AppState::magnifierHeight},
     // The magnifier's work picture starts as a second copy of the same data.
     {ResMagnifier, &AppState::MagnifierZoom},
 };
@@ -48,18 +50,63 @@ int CatchResource(int resource, int image)
 // The pictures drawn for the further scales follow the 96-dpi one's resource number in steps of this.
 constexpr int ScaledResourceStep = 100;
 
-// Decodes the picture drawn for a scale (an index into TkPictureDpis) under a new image number, which replaces the
-// one in use; true when it did. The old picture is retired: controls still show it until they are handed the new
-// one, after which FreeRetiredPictures frees it.
-bool ReplaceWithScaled(int resource, int scale, int& image)
+// Puts a new picture in place of the one in use; the old one is retired: controls still show it until they are
+// handed the new one, after which FreeRetiredPictures frees it. False (and nothing changed) for none.
+bool Replace(int& image, int fresh)
 {
-    // An image of 0: the 96-dpi picture was not there either.
-    const int scaled = image != 0 ? CatchResource(resource + scale * ScaledResourceStep, -1) : 0;
-    if (scaled == 0)
+    if (fresh == 0)
         return false;
     App().retiredPictures.push_back(image);
-    image = scaled;
+    image = fresh;
     return true;
+}
+
+// The picture as drawn for the resolution: the set drawn for it, else the smallest drawn for more (the largest
+// above them), reduced or enlarged by averaging to its 96-dpi size times the scale, so that its lines stay where
+// the layout's boxes are and as sharp as averaging keeps them.
+int CatchScaled(const Picture& p, int dpi)
+{
+    const int scale = TkPictureScaleAtLeast(dpi);
+    const int image = CatchResource(p.resource + scale * ScaledResourceStep, -1);
+    if (image != 0 && TkPictureDpis[scale] != dpi &&
+        !TkResizeImage(image, TkScaleLength(p.panelWidth, dpi), TkScaleLength(p.panelHeight, dpi), TkResizeAveraged)) {
+        TkCatchImage(image, nullptr, 0);
+        return 0;
+    }
+    return image;
+}
+
+// The magnifier's start picture for a block size, its cells drawn after the 96-dpi picture's 3 x 3 ones: the first
+// row and column of a block as a cell's first, the last as its last, the rest as its middle.
+int DrawMagnifierStart(int block)
+{
+    const int base = CatchResource(ResMagnifier, -1);
+    if (block == 3 || base == 0)
+        return base;
+    COLORREF sheen = 0, middle = 0, seam = 0;
+    if (HDC dc = reinterpret_cast<HDC>(TkStartDrawing(TkImageOutput(base)))) {
+        sheen = GetPixel(dc, 0, 0);
+        middle = GetPixel(dc, 1, 1);
+        seam = GetPixel(dc, 2, 2);
+        TkStopDrawing();
+    }
+    const int side = TkImageWidth(base) / 3;
+    TkCatchImage(base, nullptr, 0);
+    const int image = static_cast<int>(TkCreateImage(-1, side * block, side * block, 24));
+    if (image == 0 || !TkStartDrawing(TkImageOutput(image)))
+        return image;
+    const auto colour = [](COLORREF c) { return TkRGB(GetRValue(c), GetGValue(c), GetBValue(c)); };
+    TkBox(0, 0, side * block, side * block, colour(middle));
+    for (int k = 0; k < side; ++k) {
+        TkBox(k * block + block - 1, 0, 1, side * block, colour(seam));
+        TkBox(0, k * block + block - 1, side * block, 1, colour(seam));
+    }
+    if (block > 1)
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                TkBox(x * block, y * block, 1, 1, colour(sheen));
+    TkStopDrawing();
+    return image;
 }
 
 void NoteSize(const Picture& p)
@@ -76,23 +123,18 @@ void NoteSize(const Picture& p)
 bool UsePanelPictures(int dpi)
 {
     AppState& app = App();
+    if (dpi == app.panelPictureDpi)
+        return false;
+    app.panelPictureDpi = dpi;
     bool replaced = false;
-    // The background covers the whole window: never one drawn smaller, which its brush would repeat.
-    const int background = TkPictureScaleAtLeast(dpi);
-    if (background != app.panelBackgroundScale) {
-        app.panelBackgroundScale = background;
-        replaced = ReplaceWithScaled(ResMainBackground, background, app.MainBackgroundImage) || replaced;
-    }
-    // Icons and the magnifier stand in boxes: never one drawn larger.
-    const int icons = TkPictureScaleAtMost(dpi);
-    if (icons != app.panelIconScale) {
-        app.panelIconScale = icons;
-        for (const Picture& p : pictures) {
-            if (p.inBox) {
-                replaced = ReplaceWithScaled(p.resource, icons, app.*p.image) || replaced;
-                NoteSize(p);
-            }
-        }
+    for (const Picture& p : pictures)
+        if (p.panelWidth != 0 && app.*p.image != 0)
+            replaced = Replace(app.*p.image, CatchScaled(p, dpi)) || replaced;
+    // The view is whole blocks of the resolution's size: its start picture is drawn for that block.
+    if (app.MagnifierPicture != 0 && TkImageWidth(app.MagnifierPicture) != app.captureWidth * MagnifierBlock(dpi)) {
+        replaced = Replace(app.MagnifierPicture, DrawMagnifierStart(MagnifierBlock(dpi))) || replaced;
+        app.magnifierWidth = TkImageWidth(app.MagnifierPicture);
+        app.magnifierHeight = TkImageHeight(app.MagnifierPicture);
     }
     return replaced;
 }
@@ -103,13 +145,13 @@ bool UseGuidePicture(int dpi, int width, int height)
     if (dpi == app.guidePictureDpi && width == app.guideBitmapWidth && height == app.guideBitmapHeight)
         return false;
     app.guidePictureDpi = dpi;
-    // The guide's picture is carried drawn for 96 dpi and for 200 %; at every scale between, the larger one is
-    // reduced to the box by averaging, which keeps its lines and letters sharp (and the program small).
+    // The guide's picture is carried drawn for 96 dpi and for 200 %; at every other scale the 200 % one is reduced
+    // or enlarged to the box by averaging, which keeps its lines and letters sharp (and the program small).
     const int scale = dpi <= 96 ? 0 : TkPictureScaleAtMost(192);
-    bool replaced = ReplaceWithScaled(ResShortGuide, scale, app.GuideBitmap);
-    if (replaced && scale != 0 && (TkImageWidth(app.GuideBitmap) > width || TkImageHeight(app.GuideBitmap) > height))
-        TkResizeImage(app.GuideBitmap, std::min(width, TkImageWidth(app.GuideBitmap)),
-                      std::min(height, TkImageHeight(app.GuideBitmap)), TkResizeAveraged);
+    const int image = app.GuideBitmap != 0 ? CatchResource(ResShortGuide + scale * ScaledResourceStep, -1) : 0;
+    if (image != 0 && (TkImageWidth(image) != width || TkImageHeight(image) != height))
+        TkResizeImage(image, width, height, TkResizeAveraged);
+    const bool replaced = Replace(app.GuideBitmap, image);
     app.guideBitmapWidth = TkImageWidth(app.GuideBitmap);
     app.guideBitmapHeight = TkImageHeight(app.GuideBitmap);
     return replaced;
@@ -127,7 +169,7 @@ void LoadEmbeddedImages()
     app.MagnifierCapture = static_cast<int>(TkCreateImage(-1, app.magnifierWidth / 3, app.magnifierHeight / 3, 24));
     app.captureWidth = TkImageWidth(app.MagnifierCapture);
     app.captureHeight = TkImageHeight(app.MagnifierCapture);
-    app.panelBackgroundScale = app.panelIconScale = 0;
+    app.panelPictureDpi = TkBaseDpi;
     app.guidePictureDpi = 0;
 }
 

@@ -464,7 +464,35 @@ void TkResizeControl(int control, int x, int y, int width, int height)
     // A window laid out on every step of a mouse loop mostly puts its controls where they already stand.
     if (x == rect.left && y == rect.top && width == rect.right - rect.left && height == rect.bottom - rect.top)
         return;
+    TkShared& shared = TkSharedState();
+    if (shared.controlMoves) {
+        // Nothing is painted or copied per move: the end repaints the window once. A failed gathering has freed
+        // what it held: the rest of the moves are made one by one.
+        shared.controlMoves = DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height,
+                                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+        shared.movedParent = GetParent(handle);
+        if (shared.controlMoves)
+            return;
+    }
     MoveWindow(handle, x, y, width, height, TRUE);
+}
+
+void TkBeginControlMoves(int count)
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.controlMoves)
+        shared.controlMoves = BeginDeferWindowPos(count);
+}
+
+void TkEndControlMoves()
+{
+    TkShared& shared = TkSharedState();
+    if (shared.controlMoves)
+        EndDeferWindowPos(shared.controlMoves);
+    if (shared.movedParent)
+        RedrawWindow(shared.movedParent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    shared.controlMoves = nullptr;
+    shared.movedParent = nullptr;
 }
 
 int TkControlTextWidth(int control, std::string_view text)

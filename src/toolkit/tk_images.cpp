@@ -269,11 +269,67 @@ intptr_t TkCopyImage(int source, int target)
     return Keep(target, copy);
 }
 
+namespace {
+
+// An icon averaged to another size through 32-bit copies of its colours and alpha; its mask is made anew from the
+// alpha (transparent where nothing of the drawing is left). nullptr when the system gives no 32-bit colours.
+HICON AverageIcon(const TkImageRecord& record, int width, int height)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(static_cast<HICON>(record.handle), &info))
+        return nullptr;
+    std::optional<TkImageRecord> from = NewBitmap(record.width, record.height, 32, false, TkImageSource::Icon);
+    std::optional<TkImageRecord> to = NewBitmap(width, height, 32, false, TkImageSource::Icon);
+    BITMAPINFO read{};
+    read.bmiHeader = {sizeof(BITMAPINFOHEADER), record.width, -record.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    const bool copied = from && to && info.hbmColor &&
+                        GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(record.height), from->pixels.bits, &read,
+                                  DIB_RGB_COLORS) == record.height;
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    HICON icon = nullptr;
+    if (copied) {
+        TkPixelsAverage(to->pixels, from->pixels);
+        // Rows of a monochrome bitmap are whole 16-bit words.
+        const int maskStride = (width + 15) / 16 * 2;
+        std::vector<uint8_t> maskBits(static_cast<size_t>(maskStride) * static_cast<size_t>(height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (TkPixelRow(to->pixels, y)[x * 4 + 3] == 0)
+                    maskBits[static_cast<size_t>(y * maskStride + x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
+        ICONINFO made{TRUE, 0, 0, CreateBitmap(width, height, 1, 1, maskBits.data()), static_cast<HBITMAP>(to->handle)};
+        icon = made.hbmMask ? CreateIconIndirect(&made) : nullptr;
+        DeleteObject(made.hbmMask);
+    }
+    for (const std::optional<TkImageRecord>* bitmap : {&from, &to})
+        if (*bitmap)
+            DeleteObject((*bitmap)->handle);
+    return icon;
+}
+
+} // namespace
+
 int TkResizeImage(int image, int width, int height, int mode)
 {
     TkImageRecord* record = TkFindImage(image);
-    if (record == nullptr || record->icon) {
+    if (record == nullptr) {
         return 0;
+    }
+    if (record->icon) {
+        if (mode != TkResizeAveraged || !SizeAllowed(width, height))
+            return 0;
+        if (width == record->width && height == record->height)
+            return 1;
+        HICON icon = AverageIcon(*record, width, height);
+        if (icon == nullptr)
+            return 0;
+        DestroyIcon(static_cast<HICON>(record->handle));
+        record->handle = icon;
+        record->width = width;
+        record->height = height;
+        return 1;
     }
     width = width == TkKeep ? record->width : width;
     height = height == TkKeep ? record->height : height;
@@ -290,7 +346,7 @@ int TkResizeImage(int image, int width, int height, int mode)
         return 0;
     }
     if (mode == TkResizeAveraged)
-        TkPixelsReduce(scaled->pixels, record->pixels);
+        TkPixelsAverage(scaled->pixels, record->pixels);
     else
         TkPixelsResize(scaled->pixels, record->pixels);
     scaled->sourceDepth = record->sourceDepth;

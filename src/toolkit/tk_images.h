@@ -35,10 +35,11 @@ HANDLE TkImageHandle(int image);
 // A copy of the pixels (an icon is copied as an icon) under target, -1 for a new number. Returns as TkCatchImage.
 intptr_t TkCopyImage(int source, int target);
 // Scales a bitmap into a new bitmap of the same depth; TkKeep (tk_windows.h) keeps a dimension. The old handle is
-// freed and the number names the new one. TkResizeAveraged reduces by averaging the source area under each pixel
-// (a reduced drawing stays sharp); every other mode, and any enlargement, scales without smoothing (each target pixel
+// freed and the number names the new one. TkResizeAveraged averages the source area under each pixel, reducing or
+// enlarging (a drawing stays sharp, TkPixelsAverage); every other mode scales without smoothing (each target pixel
 // takes one source pixel, so enlargements become solid blocks). Nonzero on success; the same size counts as success
-// and changes nothing. Icons are not resized.
+// and changes nothing. An icon is resized only by TkResizeAveraged (its alpha averaged with its colours, TkKeep not
+// taken), into a new icon.
 constexpr int TkResizeAveraged = 2;
 int TkResizeImage(int image, int width, int height, int mode);
 

@@ -108,6 +108,10 @@ struct TkShared {
     int lastObject = 0;
     int lastType = -1;
 
+    // TkBeginControlMoves: the moves gathered so far, placed at once by TkEndControlMoves.
+    HDWP controlMoves = nullptr;
+    HWND movedParent = nullptr;
+
     // TkHoldControlPainting: how many holds are open, and the controls changed under them, not yet painted.
     int paintHolds = 0;
     std::vector<int> unpaintedControls;

@@ -274,7 +274,7 @@ void TkPixelsResize(const TkPixels& target, const TkPixels& source)
 
 namespace {
 
-// The source pixels one target pixel of a reduction covers along one axis, with the part of each it covers, in
+// The source pixels one target pixel covers along one axis, with the part of each it covers, in
 // units of 1 / to of a source pixel (a target pixel covers `from` units in all).
 struct Coverage {
     int first = 0;
@@ -297,13 +297,9 @@ std::vector<Coverage> CoverageOf(int from, int to)
 
 } // namespace
 
-void TkPixelsReduce(const TkPixels& target, const TkPixels& source)
+void TkPixelsAverage(const TkPixels& target, const TkPixels& source)
 {
     if (!TkPixelsUsable(target) || !TkPixelsUsable(source)) {
-        return;
-    }
-    if (target.width > source.width || target.height > source.height) {
-        TkPixelsResize(target, source);
         return;
     }
     const std::vector<Coverage> columns = CoverageOf(source.width, target.width);

@@ -55,10 +55,10 @@ void TkPixelsBlit(const TkPixels& target, int x, int y, const TkPixels& source, 
 // Fills target from source without smoothing: each target pixel takes the source pixel under its centre, so a
 // whole-number enlargement turns every source pixel into a solid block. Same size copies the pixels.
 void TkPixelsResize(const TkPixels& target, const TkPixels& source);
-// Fills a smaller target from source by averaging: each target pixel is the mean of the source area it covers, the
-// source pixels on its edges weighted by the part they share with it, so a reduced drawing stays sharp and even. A
-// target larger than source in either dimension is filled as by TkPixelsResize.
-void TkPixelsReduce(const TkPixels& target, const TkPixels& source);
+// Fills target from source by averaging: each target pixel is the mean of the source area it covers, the source
+// pixels on its edges weighted by the part they share with it, so a reduced drawing stays sharp and even. Enlarged,
+// a source pixel becomes a solid area with at most one blended pixel on each side: no blocks of unequal size.
+void TkPixelsAverage(const TkPixels& target, const TkPixels& source);
 
 // Draws colour onto target through a coverage mask laid at (x, y): a 24-bit view whose pixels are grey levels,
 // black where nothing is drawn and white where the colour covers the pixel fully.

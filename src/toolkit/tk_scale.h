@@ -14,8 +14,9 @@ TkRect TkScaleBox(int x, int y, int w, int h, int dpi);
 // The resolutions the program's pictures are drawn for: 100, 125, 150, 175 and 200 %.
 constexpr int TkPictureDpis[] = {96, 120, 144, 168, 192};
 constexpr int TkPictureScaleCount = 5;
-// The pictures for a resolution: the largest drawn for no more than it, so that a picture never outgrows its box
-// (the 96-dpi ones below 96). Returns an index into TkPictureDpis.
+// The largest set drawn for no more than the resolution (the 96-dpi one below 96). Returns an index into
+// TkPictureDpis.
 int TkPictureScaleAtMost(int dpi);
-// The smallest drawn for at least the resolution (the 200 % ones above 200 %): a picture that has to cover an area.
+// The smallest drawn for at least the resolution (the 200 % ones above 200 %): the set a picture for a scale between
+// is reduced from.
 int TkPictureScaleAtLeast(int dpi);

@@ -347,10 +347,12 @@ void TkRescaleWindow(int window, int dpi, int x, int y)
     // On a display of another scale the system has drawn the frame for that scale already.
     const SIZE outer = TkScaledOuterSize(*record, dpi, TkFrameDpi(record->handle));
     SetWindowPos(record->handle, nullptr, x, y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Every control is painted once, when the window is, rather than once for its font and again when it is moved.
     const HFONT font = TkControlFont(dpi);
     for (auto& [number, control] : TkSharedState().controls)
         if (control.window == window && control.defaultFont)
-            TkGiveControlFont(control, font, true);
+            TkGiveControlFont(control, font, false);
+    RedrawWindow(record->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND TkFindInstanceWindow(int window, std::string_view title)

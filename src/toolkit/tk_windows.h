@@ -147,6 +147,10 @@ void TkSetControlColor(int control, int which, int32_t colour);
 void TkSetControlFont(int control, intptr_t font);
 void TkSetToolTip(int control, std::string_view text);
 void TkResizeControl(int control, int x, int y, int width, int height);
+// Between these, TkResizeControl gathers the moves, and the end places every control at once (one re-layout and
+// one painting instead of one per control); count is how many are to come, a hint. Not nested.
+void TkBeginControlMoves(int count);
+void TkEndControlMoves();
 // The width in pixels of a text in the control's font; 0 for a number that names no control.
 int TkControlTextWidth(int control, std::string_view text);
 void TkHideControl(int control, int hidden);

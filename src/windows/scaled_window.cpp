@@ -66,12 +66,16 @@ LRESULT FollowDisplayScale(HWND window, UINT message, WPARAM, LPARAM)
             continue;
         const int dpi = TkWindowDpi(layout->window);
         const bool newPictures = layout->usePictures(dpi);
+        TkBeginControlMoves(static_cast<int>(layout->controls.size()));
         for (const ControlSpec& c : layout->controls) {
             const TkRect b = ControlBox(*layout, c, dpi);
             TkResizeControl(c.id, b.left, b.top, b.Width(), b.Height());
-            if (HANDLE picture = newPictures ? ControlPicture(c) : nullptr)
-                TkSetControlState(c.id, reinterpret_cast<intptr_t>(picture));
         }
+        TkEndControlMoves();
+        if (newPictures)
+            for (const ControlSpec& c : layout->controls)
+                if (HANDLE picture = ControlPicture(c))
+                    TkSetControlState(c.id, reinterpret_cast<intptr_t>(picture));
         if (layout->followScale)
             layout->followScale(newPictures);
         FreeRetiredPictures();

@@ -48,7 +48,7 @@ TEST(DisplayScale, MagnifierShowsEqualBlocksInItsFrame)
 {
     const struct {
         int dpi, block;
-    } cases[] = {{96, 3}, {120, 4}, {144, 5}, {168, 5}, {192, 6}};
+    } cases[] = {{96, 3}, {120, 4}, {144, 5}, {168, 5}, {180, 6}, {192, 6}, {216, 7}, {240, 8}, {288, 9}, {336, 11}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " dpi");
         EXPECT_EQ(MagnifierBlock(c.dpi), c.block);

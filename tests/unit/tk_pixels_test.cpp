@@ -222,9 +222,9 @@ TEST(TkPixels, EnlargementTurnsEverySourcePixelIntoASolidBlock)
     }
 }
 
-// A reduction averages the source area under each target pixel, edge pixels by the part they share with it: 3 to 2
+// Averaging takes the source area under each target pixel, edge pixels by the part they share with it: 3 to 2
 // gives (2 a + b) / 3 and (b + 2 c) / 3; 4 to 2 the mean of each 2 x 2 block; a plain colour stays that colour.
-TEST(TkPixels, ReductionAveragesTheAreaEachPixelCovers)
+TEST(TkPixels, AveragingTakesTheAreaEachPixelCovers)
 {
     for (const int bpp : {24, 32}) {
         SCOPED_TRACE(bpp);
@@ -233,20 +233,28 @@ TEST(TkPixels, ReductionAveragesTheAreaEachPixelCovers)
         row.Set(1, 0, {90, 60, 0, 0});
         row.Set(2, 0, {180, 90, 255, 255});
         Canvas two(2, 1, bpp);
-        TkPixelsReduce(two.view, row.view);
+        TkPixelsAverage(two.view, row.view);
         EXPECT_EQ(two.Get(0, 0), (Bgra{30, 40, 170, bpp == 32 ? 170 : -1})) << "(2 a + b) / 3";
         EXPECT_EQ(two.Get(1, 0), (Bgra{150, 80, 170, bpp == 32 ? 170 : -1})) << "(b + 2 c) / 3";
 
         Canvas block(4, 4, bpp, false, 0, {10, 20, 30, 40});
         block.Set(0, 0, {50, 60, 70, 80});
         Canvas half(2, 2, bpp);
-        TkPixelsReduce(half.view, block.view);
+        TkPixelsAverage(half.view, block.view);
         EXPECT_EQ(half.Get(0, 0), (Bgra{20, 30, 40, bpp == 32 ? 50 : -1})) << "mean of the top-left 2 x 2";
         EXPECT_EQ(half.Get(1, 1), (Bgra{10, 20, 30, bpp == 32 ? 40 : -1}));
 
+        // Enlarged, a pixel whose area two source pixels share takes their mean; the others stay solid: 2 to 3 gives
+        // a, (a + b) / 2, b.
+        Canvas wide(3, 1, bpp);
+        TkPixelsAverage(wide.view, two.view);
+        EXPECT_EQ(wide.Get(0, 0), two.Get(0, 0));
+        EXPECT_EQ(wide.Get(1, 0), (Bgra{90, 60, 170, bpp == 32 ? 170 : -1})) << "(a + b) / 2";
+        EXPECT_EQ(wide.Get(2, 0), two.Get(1, 0));
+
         Canvas plain(1360, 900, bpp, false, 0, {51, 102, 153, 255});
         Canvas reduced(1020, 675, bpp);
-        TkPixelsReduce(reduced.view, plain.view);
+        TkPixelsAverage(reduced.view, plain.view);
         EXPECT_EQ(reduced.Get(1019, 674), (Bgra{51, 102, 153, bpp == 32 ? 255 : -1}));
     }
 }

@@ -1,11 +1,13 @@
 // The control panel and the short guide laid out for the resolution of the display they stand on: the one of the
-// test's Wine prefix (run once per prefix at 96, 120, 144 and 192 dpi) and another one sent as WM_DPICHANGED.
+// test's Wine prefix (run once per prefix at 96, 120, 144, 192, 240 and 288 dpi) and another one sent as WM_DPICHANGED.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/app_state.h"
 #include "core/object_ids.h"
@@ -90,6 +92,16 @@ SIZE BitmapSize(HANDLE image)
     return {bitmap.bmWidth, bitmap.bmHeight};
 }
 
+COLORREF ImagePixel(int image, int x, int y)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, TkImageHandle(image));
+    const COLORREF pixel = GetPixel(dc, x, y);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return pixel;
+}
+
 LOGFONTA ControlFont(int control)
 {
     LOGFONTA font{};
@@ -119,24 +131,32 @@ void ExpectLaidOutFor(int dpi)
     EXPECT_EQ(ControlFont(RgbCaption).lfHeight, -MulDiv(8, dpi, 72));
     EXPECT_EQ(ControlFont(GuideOkButton).lfHeight, -MulDiv(8, dpi, 72));
 
-    // The pictures drawn for the largest of the drawn resolutions up to this one; the background for the smallest
-    // from this one up, as it covers the window.
+    // Every picture is made for this resolution, drawn for it or averaged from a larger set: the icons and the
+    // background their 96-dpi size times the scale, the magnifier's start picture whole blocks, the guide its box.
     const AppState& app = App();
-    const int drawn = TkPictureDpis[TkPictureScaleAtMost(dpi)];
-    const SIZE icon = BitmapSize(TkImageHandle(app.GrowIcon));
-    EXPECT_EQ(icon.cx, TkScaleLength(16, drawn));
-    EXPECT_EQ(icon.cy, TkScaleLength(16, drawn));
-    EXPECT_EQ(BitmapSize(TkImageHandle(app.MoveLeftIcon)).cx, TkScaleLength(16, drawn));
+    for (const int icon : {app.GrowIcon, app.MoveLeftIcon}) {
+        EXPECT_EQ(BitmapSize(TkImageHandle(icon)).cx, TkScaleLength(16, dpi));
+        EXPECT_EQ(BitmapSize(TkImageHandle(icon)).cy, TkScaleLength(16, dpi));
+    }
     EXPECT_EQ(TkImageWidth(app.MagnifierPicture), magnifier.view.Width());
     EXPECT_EQ(TkImageHeight(app.MagnifierPicture), magnifier.view.Height());
-    const TkRect guide = TkScaleBox(10, 10, 680, 450, drawn);
+    const TkRect guide = TkScaleBox(10, 10, 680, 450, dpi);
     EXPECT_EQ(TkImageWidth(app.GuideBitmap), guide.Width());
     EXPECT_EQ(TkImageHeight(app.GuideBitmap), guide.Height());
     EXPECT_EQ(Text(BoxInParent(GuideImage)), Text({guide.left, guide.top, guide.right, guide.bottom}));
+    EXPECT_EQ(TkImageWidth(app.MainBackgroundImage), TkScaleLength(272, dpi));
+    EXPECT_EQ(TkImageHeight(app.MainBackgroundImage), TkScaleLength(452, dpi));
     EXPECT_GE(TkImageWidth(app.MainBackgroundImage), ClientSize(MainWindow).cx);
     // The menu bar is as high as the display's scale makes it (a WM_DPICHANGED sent under Wine leaves it as it was).
     EXPECT_GE(TkImageHeight(app.MainBackgroundImage),
               TkScaleLength(466, dpi) - GetSystemMetricsForDpi(SM_CYMENU, static_cast<UINT>(dpi)));
+    // The background's drawing meets the controls: its lower grey begins where the lower panel does, below the
+    // light line that closes the upper one (a picture of another scale tiled or left at its size would not).
+    const int lower = TkScaleLength(254, dpi), line = std::max(1, TkScaleLength(1, dpi));
+    const int x = TkScaleLength(4, dpi);
+    EXPECT_NEAR(GetRValue(ImagePixel(app.MainBackgroundImage, x, lower - line - 2)), 219, 4) << "the upper grey";
+    EXPECT_NEAR(GetRValue(ImagePixel(app.MainBackgroundImage, x, lower - line / 2 - 1)), 206, 16) << "its line";
+    EXPECT_NEAR(GetRValue(ImagePixel(app.MainBackgroundImage, x, lower + 1)), 162, 4) << "the lower grey";
 }
 
 // What the system sends the panel and the guide when they are moved onto a display of that resolution, with the
@@ -153,14 +173,10 @@ void MoveOntoDisplayOf(int dpi, RECT mainPlace, RECT guidePlace)
 // (its start picture has no mark).
 void ExpectMagnifierShowsACopyAt(int dpi)
 {
-    const int block = MagnifierBlock(dpi);
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, TkImageHandle(App().MagnifierPicture));
-    EXPECT_EQ(GetPixel(dc, 10 * block, 10 * block), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc, 11 * block - 1, 11 * block - 1), RGB(255, 0, 0));
-    EXPECT_NE(GetPixel(dc, 10 * block + 1, 10 * block + 1), RGB(255, 0, 0)) << "the measured pixel shows";
-    SelectObject(dc, previous);
-    DeleteDC(dc);
+    const int block = MagnifierBlock(dpi), picture = App().MagnifierPicture;
+    EXPECT_EQ(ImagePixel(picture, 10 * block, 10 * block), RGB(255, 0, 0));
+    EXPECT_EQ(ImagePixel(picture, 11 * block - 1, 11 * block - 1), RGB(255, 0, 0));
+    EXPECT_NE(ImagePixel(picture, 10 * block + 1, 10 * block + 1), RGB(255, 0, 0)) << "the measured pixel shows";
 }
 
 } // namespace
@@ -240,7 +256,15 @@ TEST_F(DisplayScaleTest, MovedOntoAnotherScaleTheWindowsAreLaidOutAnewKeepingWha
     const std::string right = TkGetControlText(RightEdgeTopField), height = TkGetControlText(RulerHeightField);
     ASSERT_FALSE(TkGetControlText(RgbValueField).empty());
 
-    for (const int to : {other, dpi}) {
+    // Besides, an odd scale between the drawn ones and the largest Windows offers, where the screen holds the guide
+    // at that scale (the system keeps a window within the screen's size).
+    std::vector<int> scales{other};
+    for (const int extra : {180, 336})
+        if (TkScaleLength(720, extra) <= GetSystemMetrics(SM_CXSCREEN) &&
+            TkScaleLength(560, extra) <= GetSystemMetrics(SM_CYSCREEN))
+            scales.push_back(extra);
+    scales.push_back(dpi);
+    for (const int to : scales) {
         SCOPED_TRACE(testing::Message() << "to " << to << " dpi");
         const RECT mainPlace{40 + to, 30, 400, 700}, guidePlace{60, 50 + to, 900, 700};
         MoveOntoDisplayOf(to, mainPlace, guidePlace);

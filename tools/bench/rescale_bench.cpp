@@ -1,9 +1,11 @@
 // Measures how long the control panel and the short guide take to be laid out anew when they are moved onto a display
 // of another scale (WM_DPICHANGED, sent here as Wine gives every display one scale), from one of the drawn scales to
 // the next: the layout with its pictures, then the same until the panel is painted, and with a corner chosen, which
-// measures it again for the magnifier. Usage: rescale_bench [rounds].
+// measures it again for the magnifier. With "all", through every scale Windows offers up to 350 %, whose pictures are
+// averaged from the drawn ones. Usage: rescale_bench [rounds] [all].
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
 #include "core/embedded_images.h"
@@ -15,13 +17,13 @@
 
 namespace {
 
-// Sends each window the change to the next of the drawn scales and times it; returns the samples.
-std::vector<double> TimeRescales(int window, int rounds, bool paint)
+// Sends the window the change to the next of the scales and times it; returns the samples.
+std::vector<double> TimeRescales(int window, const std::vector<int>& scales, int rounds, bool paint)
 {
     std::vector<double> samples;
     HWND handle = TkWindowHandle(window);
     for (int i = 0; i < rounds; ++i) {
-        const int dpi = TkPictureDpis[(i + 1) % TkPictureScaleCount];
+        const int dpi = scales[static_cast<size_t>(i + 1) % scales.size()];
         RECT suggested{20, 20, 20 + TkScaleLength(300, dpi), 20 + TkScaleLength(520, dpi)};
         const double start = NowMs();
         SendMessageA(handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
@@ -38,14 +40,17 @@ std::vector<double> TimeRescales(int window, int rounds, bool paint)
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 200;
+    std::vector<int> scales(TkPictureDpis, TkPictureDpis + TkPictureScaleCount);
+    if (argc > 2 && std::string(argv[2]) == "all")
+        scales = {96, 120, 144, 168, 192, 216, 240, 288, 336};
     BuildProgramWindows({1, 0, 0, 20, 20, 600, 400, 150, 100});
     OpenShortGuide();
     PumpMessages();
-    Report("panel, laid out anew", TimeRescales(MainWindow, rounds, false));
-    Report("panel, laid out anew and painted", TimeRescales(MainWindow, rounds, true));
+    Report("panel, laid out anew", TimeRescales(MainWindow, scales, rounds, false));
+    Report("panel, laid out anew and painted", TimeRescales(MainWindow, scales, rounds, true));
     TkSetControlState(CornerTopLeftOption, 1);
-    Report("panel with a corner chosen, painted", TimeRescales(MainWindow, rounds, true));
-    Report("short guide, laid out anew and painted", TimeRescales(ShortGuideWindow, rounds, true));
+    Report("panel with a corner chosen, painted", TimeRescales(MainWindow, scales, rounds, true));
+    Report("short guide, laid out anew and painted", TimeRescales(ShortGuideWindow, scales, rounds, true));
     // The part of it that decodes the panel's pictures for the new scale (with the windows closed, which would
     // show pictures freed here).
     TkCloseWindow(ShortGuideWindow);
@@ -53,7 +58,7 @@ int main(int argc, char** argv)
     std::vector<double> decoding;
     for (int i = 0; i < rounds; ++i) {
         const double start = NowMs();
-        UsePanelPictures(TkPictureDpis[(i + 1) % TkPictureScaleCount]);
+        UsePanelPictures(scales[static_cast<size_t>(i + 1) % scales.size()]);
         decoding.push_back(NowMs() - start);
         FreeRetiredPictures();
     }

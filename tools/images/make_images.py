@@ -30,7 +30,8 @@ RULER_ALPHA = 192
 # --- display scales ----------------------------------------------------------------------------------------------
 
 # The panel's and the guide's pictures are drawn once for each of these resolutions (100 to 200 %); the program
-# takes the set for the display it stands on. File names of the larger sets end in the percentage.
+# takes the set for the display it stands on, and for a scale between or beyond them averages the nearest larger set
+# (the largest above them) to it. File names of the larger sets end in the percentage.
 SCALE_DPIS = (96, 120, 144, 168, 192)
 
 
@@ -882,9 +883,8 @@ def main():
     for dpi in SCALE_DPIS:
         for name, canvas in draw_icons(dpi).items():
             write(os.path.join(out, scaled_name(name, dpi)), ico_rgba(canvas))
-        # At 175 % the magnifier's blocks are 5 pixels as at 150 %: the program takes that picture for both.
-        if dpi != 168:
-            write(os.path.join(out, scaled_name("magnifier.bmp", dpi)), bmp_rgb24(draw_magnifier(dpi)))
+    # The program draws the start picture for every other block size from these 3 x 3 cells.
+    write(os.path.join(out, "magnifier.bmp"), bmp_rgb24(draw_magnifier()))
 
     with tempfile.TemporaryDirectory(prefix="tessaro-images-") as work:
         for dpi in SCALE_DPIS:
