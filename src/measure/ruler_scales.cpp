@@ -32,12 +32,10 @@ int DrawScale(ScaleSide side, int image)
         TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
     TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
     TkDrawingFont(TkFontHandle(static_cast<int>(app.ScaleNumberFont)));
-    for (size_t i = 0; i < plan.longPieces.size(); ++i) {
-        const ScaleLine& t = plan.longPieces[i];
+    for (const ScaleLine& t : plan.longPieces)
         TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
-        const ScaleNumber& n = plan.numbers[i];
+    for (const ScaleNumber& n : plan.numbers)
         TkDrawDigits(n.x, n.y, TkIntToText(n.value), n.rotated ? ScaleNumberAngle : 0, OpaqueBlack);
-    }
     TkDrawingFont(nullptr);
     TkStopDrawing();
     return image;
