@@ -27,6 +27,9 @@ bool HandleMenuCommand(int item)
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
+    case MenuUnitPixel:
+    case MenuUnitMillimetre:
+    case MenuUnitInch: ChooseMeasureUnit(item - MenuUnitPixel); break;
     case CmdCloseGuide: CloseShortGuide(); break;
     default: NudgeByCommand(item); break;
     }

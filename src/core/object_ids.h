@@ -31,6 +31,10 @@ constexpr int CmdShrinkBottom = 19;
 constexpr int CmdShrinkLeft = 20;
 constexpr int CmdShrinkRight = 21;
 constexpr int CmdCloseGuide = 22; // Enter and Escape in the short guide
+// The unit of the ruler's labels and scales: one item per MeasureUnit, in the order of its values.
+constexpr int MenuUnitPixel = 40;
+constexpr int MenuUnitMillimetre = 41;
+constexpr int MenuUnitInch = 42;
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;

@@ -17,6 +17,11 @@ constexpr const char* MenuQuitText = "&Beenden";
 constexpr const char* MenuSettingsTitle = "&Einstellungen";
 constexpr const char* MenuAlwaysOnTopText = "&Fenster immer im Vordergrund";
 constexpr const char* MenuShowTooltipsText = "&Tooltipps anzeigen";
+constexpr const char* MenuMeasureUnitTitle = "&Ma\xDF"
+                                             "einheit";
+constexpr const char* MenuUnitPixelText = "&Pixel";
+constexpr const char* MenuUnitMillimetreText = "&Millimeter";
+constexpr const char* MenuUnitInchText = "&Zoll";
 constexpr const char* MenuHelpTitle = "&Hilfe";
 constexpr const char* MenuShortGuideText = "&Kurzanleitung";
 constexpr const char* MenuManualText = "&Handbuch";

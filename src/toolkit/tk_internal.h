@@ -95,6 +95,7 @@ struct TkShared {
     // Where TkMenuTitle, TkMenuItem and TkMenuSeparator add.
     HMENU currentMenuBar = nullptr;
     HMENU currentPopup = nullptr;
+    HMENU parentPopup = nullptr; // the drop-down a submenu being built stands in
     HWND currentMenuWindow = nullptr;
 
     std::deque<TkEvent> events;

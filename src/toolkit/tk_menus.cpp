@@ -49,6 +49,7 @@ int TkCreateMenuBar(int menu, HWND window)
     shared.menus[menu] = {bar, window};
     shared.currentMenuBar = bar;
     shared.currentPopup = nullptr;
+    shared.parentPopup = nullptr;
     shared.currentMenuWindow = window;
     return 1;
 }
@@ -67,7 +68,34 @@ void TkMenuTitle(std::string_view text)
         return;
     }
     shared.currentPopup = popup;
+    shared.parentPopup = nullptr;
     Redraw();
+}
+
+void TkMenuSubmenu(std::string_view text)
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.currentPopup || shared.parentPopup)
+        return;
+    HMENU submenu = CreatePopupMenu();
+    const std::string title(text);
+    if (!submenu ||
+        !AppendMenuA(shared.currentPopup, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu), title.c_str())) {
+        if (submenu)
+            DestroyMenu(submenu);
+        return;
+    }
+    shared.parentPopup = shared.currentPopup;
+    shared.currentPopup = submenu;
+}
+
+void TkMenuEndSubmenu()
+{
+    TkShared& shared = TkSharedState();
+    if (!shared.parentPopup)
+        return;
+    shared.currentPopup = shared.parentPopup;
+    shared.parentPopup = nullptr;
 }
 
 void TkMenuItem(int item, std::string_view text)
@@ -90,6 +118,13 @@ void TkSetMenuItemMark(int menu, int item, int mark)
 {
     if (HMENU bar = MenuBar(menu))
         CheckMenuItem(bar, static_cast<UINT>(item), MF_BYCOMMAND | (mark ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TkSetMenuRadioMark(int menu, int first, int last, int item)
+{
+    if (HMENU bar = MenuBar(menu))
+        CheckMenuRadioItem(bar, static_cast<UINT>(first), static_cast<UINT>(last), static_cast<UINT>(item),
+                           MF_BYCOMMAND);
 }
 
 int TkMenuItemMark(int menu, int item)

@@ -107,6 +107,12 @@ int TkCreateMenuBar(int menu, HWND window);
 void TkMenuTitle(std::string_view text);
 void TkMenuItem(int item, std::string_view text);
 void TkMenuSeparator();
+// Items after TkMenuSubmenu go into a submenu of the drop-down opened last, up to TkMenuEndSubmenu; one level deep.
+void TkMenuSubmenu(std::string_view text);
+void TkMenuEndSubmenu();
+// Gives item the round mark of a choice among the items first to last, in whatever submenu they stand, and takes it
+// from the others.
+void TkSetMenuRadioMark(int menu, int first, int last, int item);
 void TkSetMenuItemMark(int menu, int item, int mark);
 int TkMenuItemMark(int menu, int item);
 

@@ -12,6 +12,7 @@
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
 #include "measure/magnifier_view.h"
+#include "measure/physical_units.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_text.h"
@@ -155,6 +156,17 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
+// The ruler's unit, in the settings menu after its switches.
+void AddMeasureUnitItems()
+{
+    TkMenuSeparator();
+    TkMenuSubmenu(MenuMeasureUnitTitle);
+    TkMenuItem(MenuUnitPixel, MenuUnitPixelText);
+    TkMenuItem(MenuUnitMillimetre, MenuUnitMillimetreText);
+    TkMenuItem(MenuUnitInch, MenuUnitInchText);
+    TkMenuEndSubmenu();
+}
+
 void BuildMainMenu(HWND window)
 {
     if (!TkCreateMenuBar(MainMenu, window))
@@ -164,6 +176,7 @@ void BuildMainMenu(HWND window)
     TkMenuTitle(MenuSettingsTitle);
     TkMenuItem(MenuAlwaysOnTop, MenuAlwaysOnTopText);
     TkMenuItem(MenuShowTooltips, MenuShowTooltipsText);
+    AddMeasureUnitItems();
     TkMenuTitle(MenuHelpTitle);
     TkMenuItem(MenuShortGuide, MenuShortGuideText);
     TkMenuItem(MenuManual, MenuManualText);
@@ -223,6 +236,8 @@ void BuildMainWindow()
     BuildMainMenu(window);
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
+    TkSetMenuRadioMark(MainMenu, MenuUnitPixel, MenuUnitInch,
+                       MenuUnitPixel + static_cast<int>(MeasureUnitOf(settings.MeasureUnit)));
     BuildScaledControls(MainWindowLayout);
     SetBackground(window);
     ShowScreenRanges();

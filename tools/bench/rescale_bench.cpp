@@ -38,7 +38,7 @@ std::vector<double> TimeRescales(int window, int rounds, bool paint)
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 200;
-    BuildProgramWindows({1, 0, 0, 20, 20, 600, 400, 150, 100});
+    BuildProgramWindows({1, 0, 0, 20, 20, 600, 400, 150, 100, 0, {}});
     OpenShortGuide();
     PumpMessages();
     Report("panel, laid out anew", TimeRescales(MainWindow, rounds, false));
