@@ -68,3 +68,24 @@ std::string EdidMonitorName(const EdidFacts& facts)
 {
     return facts.maker + "-" + HexText(facts.product, 4) + "-" + HexText(facts.serial, 8);
 }
+
+std::string EdidRegistryKey(std::string_view interfaceName)
+{
+    constexpr std::string_view prefix = "\\\\?\\";
+    if (!interfaceName.starts_with(prefix))
+        return {};
+    std::string_view rest = interfaceName.substr(prefix.size());
+    std::string parts[3];
+    for (std::string& part : parts) {
+        const size_t hash = rest.find('#');
+        if (hash == 0 || hash == std::string_view::npos)
+            return {};
+        part = rest.substr(0, hash);
+        rest = rest.substr(hash + 1);
+        if (part.find('\\') != std::string::npos)
+            return {};
+    }
+    if (rest.empty())
+        return {};
+    return "SYSTEM\\CurrentControlSet\\Enum\\" + parts[0] + "\\" + parts[1] + "\\" + parts[2] + "\\Device Parameters";
+}

@@ -16,7 +16,9 @@ constexpr int32_t OpaqueBlack = TkRGBA(0, 0, 0, 255);
 int DrawScale(ScaleSide side, int image)
 {
     const AppState& app = App();
-    const ScalePlan plan = PlanScale(side, app.screenWidth, app.screenHeight);
+    const bool horizontal = side == ScaleSide::Top || side == ScaleSide::Bottom;
+    const double perMm = horizontal ? app.scalesPitch.xPerMm : app.scalesPitch.yPerMm;
+    const ScalePlan plan = PlanPhysicalScale(side, app.screenWidth, app.screenHeight, perMm, app.scalesUnit);
     if (image == 0)
         image = static_cast<int>(TkCreateImage(-1, plan.width, plan.height, 32));
     else

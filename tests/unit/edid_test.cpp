@@ -12,7 +12,7 @@ struct Monitor {
     const char* maker;
     uint16_t product;
     uint32_t serial;
-    int widthCm, heightCm;       // the base block's size
+    int widthCm, heightCm;             // the base block's size
     int timingWidthMm, timingHeightMm; // the first detailed timing's size
 };
 
@@ -98,4 +98,13 @@ TEST(Edid, BrokenBlocksAreNotRead)
     std::vector<uint8_t> withExtension = good;
     withExtension.resize(256, 0x11);
     EXPECT_TRUE(ParseEdid(withExtension)) << "the base block is read, an extension block passed over";
+}
+
+TEST(Edid, RegistryKeyOfAMonitorsDeviceInterface)
+{
+    EXPECT_EQ(EdidRegistryKey("\\\\?\\DISPLAY#DEL4126#5&1a2b3c&0&UID4353#{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}"),
+              "SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\DEL4126\\5&1a2b3c&0&UID4353\\Device Parameters");
+    for (const char* wrong : {"", "DISPLAY#DEL4126#5&1#{x}", "\\\\?\\DISPLAY#DEL4126#{x}", "\\\\?\\DISPLAY##1#{x}",
+                              "\\\\?\\DISPLAY#A\\..#1#{x}", "\\\\?\\DISPLAY#DEL4126#1#"})
+        EXPECT_EQ(EdidRegistryKey(wrong), "") << wrong;
 }

@@ -20,9 +20,9 @@ TEST(PhysicalUnits, LengthTextsWithADecimalComma)
         {3, 10, MeasureUnit::Inch, "0,01 Zoll"},
         {0, 3, MeasureUnit::Millimetre, "0,0 mm"},
         {5, 10, MeasureUnit::Millimetre, "0,5 mm"},
-        {1, 20, MeasureUnit::Millimetre, "0,1 mm"},  // 0,05 rounds up
-        {1, 21, MeasureUnit::Millimetre, "0,0 mm"},  // 0,0476 rounds down
-        {300, 0, MeasureUnit::Millimetre, "300"},     // no pitch: never a length made up
+        {1, 20, MeasureUnit::Millimetre, "0,1 mm"}, // 0,05 rounds up
+        {1, 21, MeasureUnit::Millimetre, "0,0 mm"}, // 0,0476 rounds down
+        {300, 0, MeasureUnit::Millimetre, "300"},   // no pitch: never a length made up
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
