@@ -10,6 +10,7 @@
 #include "core/ruler_drag.h"
 #include "core/screen_measure.h"
 #include "toolkit/tk_windows.h"
+#include "windows/calibration_window.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
 
@@ -31,6 +32,9 @@ bool HandleMenuCommand(int item)
     case MenuUnitMillimetre:
     case MenuUnitInch: ChooseMeasureUnit(item - MenuUnitPixel); break;
     case CmdCloseGuide: CloseShortGuide(); break;
+    case MenuMeasureMonitor: OpenCalibrationWindow(); break;
+    case CmdCloseCalibration: CloseCalibrationWindow(); break;
+    case CmdStoreCalibration: StoreCalibration(); break;
     default: NudgeByCommand(item); break;
     }
     return true;
@@ -58,6 +62,10 @@ void HandleControlEvent(int control)
     case ProcessIdField:
     case TaskField: CopyFieldToClipboard(control); break;
     case GuideOkButton: CloseShortGuide(); break;
+    case CalibrationOkButton: StoreCalibration(); break;
+    case CalibrationResetButton: ForgetCalibration(); break;
+    case CalibrationCancelButton: CloseCalibrationWindow(); break;
+    case CalibrationLengthField: break;
     default: NudgeByButton(control); break;
     }
 }
@@ -92,6 +100,8 @@ bool HandleEvent(int code, int window, int control)
             return false;
         if (window == ShortGuideWindow)
             CloseShortGuide();
+        if (window == CalibrationWindow)
+            CloseCalibrationWindow();
         break;
     }
     return true;

@@ -5,6 +5,7 @@
 constexpr int MainWindow = 0;
 constexpr int RulerWindow = 1;
 constexpr int ShortGuideWindow = 3;
+constexpr int CalibrationWindow = 4;
 
 // The main window's menu bar.
 constexpr int MainMenu = 0;
@@ -35,6 +36,9 @@ constexpr int CmdCloseGuide = 22; // Enter and Escape in the short guide
 constexpr int MenuUnitPixel = 40;
 constexpr int MenuUnitMillimetre = 41;
 constexpr int MenuUnitInch = 42;
+constexpr int MenuMeasureMonitor = 43;
+constexpr int CmdCloseCalibration = 44; // Escape in the calibration window
+constexpr int CmdStoreCalibration = 45; // Enter in the calibration window
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;
@@ -107,3 +111,11 @@ constexpr int MagnifierPeephole = 66;
 constexpr int GuideImage = 67;
 constexpr int ShowGuideAtStartCheck = 68;
 constexpr int GuideOkButton = 69;
+
+// Controls of the calibration window.
+constexpr int CalibrationHelpText = 70;
+constexpr int CalibrationLengthCaption = 71;
+constexpr int CalibrationLengthField = 72;
+constexpr int CalibrationOkButton = 73;
+constexpr int CalibrationResetButton = 74;
+constexpr int CalibrationCancelButton = 75;

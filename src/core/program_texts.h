@@ -22,6 +22,21 @@ constexpr const char* MenuMeasureUnitTitle = "&Ma\xDF"
 constexpr const char* MenuUnitPixelText = "&Pixel";
 constexpr const char* MenuUnitMillimetreText = "&Millimeter";
 constexpr const char* MenuUnitInchText = "&Zoll";
+constexpr const char* MenuMeasureMonitorText = "&Bildschirm vermessen \x85";
+
+// The calibration window.
+constexpr const char* CalibrationTitle = "Bildschirm vermessen - Tessaro";
+constexpr const char* CalibrationHelp =
+    "Legen Sie einen Gegenstand bekannter L\xE4nge an den Bildschirm, etwa eine Bankkarte (85,60 mm breit). Ziehen "
+    "Sie die Breite des Lineals mit der Maus oder mit Umschalt/Strg und den Pfeiltasten genau auf seine L\xE4nge "
+    "und geben Sie die L\xE4nge in Millimetern ein.";
+constexpr const char* CalibrationLengthText = "L\xE4nge in mm:";
+constexpr const char* CalibrationStartLength = "85,60";
+constexpr const char* CalibrationResetText = "Zur\xFC"
+                                             "cksetzen";
+constexpr const char* CalibrationCancelText = "Abbrechen";
+constexpr const char* CalibrationWrongLength =
+    "Bitte geben Sie die L\xE4nge des Gegenstands in Millimetern ein, zum Beispiel 85,60.";
 constexpr const char* MenuHelpTitle = "&Hilfe";
 constexpr const char* MenuShortGuideText = "&Kurzanleitung";
 constexpr const char* MenuManualText = "&Handbuch";

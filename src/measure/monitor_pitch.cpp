@@ -72,8 +72,7 @@ void ReadMonitorPitches()
 int RulerMonitor()
 {
     const int x = TkWindowX(RulerWindow), y = TkWindowY(RulerWindow);
-    return MostCoveringMonitor({x, y, x + TkWindowWidth(RulerWindow), y + TkWindowHeight(RulerWindow)},
-                               App().monitors);
+    return MostCoveringMonitor({x, y, x + TkWindowWidth(RulerWindow), y + TkWindowHeight(RulerWindow)}, App().monitors);
 }
 
 std::string MonitorName(int monitor)

@@ -60,6 +60,36 @@ std::string LengthText(int pixels, double pixelsPerMm, MeasureUnit unit)
     return DecimalCommaText(std::llround(pixels * 100.0 / (pixelsPerMm * MmPerInch)), 2) + " Zoll";
 }
 
+double MillimetresFromText(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string pointed(text);
+    const size_t comma = pointed.find(',');
+    if (comma != std::string::npos)
+        pointed[comma] = '.';
+    const size_t point = pointed.find('.');
+    if (pointed.empty() || pointed.front() == '.' || pointed.size() > 12)
+        return 0;
+    double value = 0, place = 0;
+    for (size_t i = 0; i < pointed.size(); ++i) {
+        const char c = pointed[i];
+        if (i == point)
+            place = 0.1;
+        else if (c < '0' || c > '9')
+            return 0;
+        else if (place == 0)
+            value = value * 10 + (c - '0');
+        else {
+            value += (c - '0') * place;
+            place /= 10;
+        }
+    }
+    return value >= 1 && value <= 5000 ? value : 0;
+}
+
 std::string PitchText(double pixelsPerMm)
 {
     const std::string text = DecimalCommaText(std::llround(pixelsPerMm * 10000), 4);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The values of the setting MeasureUnit.
 enum class MeasureUnit { Pixel = 0, Millimetre = 1, Inch = 2 };
@@ -31,6 +32,10 @@ bool PitchKnown(const PixelPitch& pitch);
 // A length of the given pixels as the ruler's label shows it: the pixels themselves, or millimetres with one
 // decimal ("79,4 mm") or inches with two ("3,13 Zoll"), rounded half away from zero, with a decimal comma.
 std::string LengthText(int pixels, double pixelsPerMm, MeasureUnit unit);
+
+// A length the user typed in millimetres, with a decimal comma or point ("85,60"); 0 for anything else or a length
+// below 1 mm or above 5 m.
+double MillimetresFromText(std::string_view text);
 
 // Pixels per millimetre as the settings file keeps them: a decimal text with a point and four decimals, and back.
 // Reading gives 0 for a text that is no such number.

@@ -156,7 +156,7 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
-// The ruler's unit, in the settings menu after its switches.
+// The ruler's unit and the calibration of its monitor, in the settings menu after its switches.
 void AddMeasureUnitItems()
 {
     TkMenuSeparator();
@@ -165,6 +165,7 @@ void AddMeasureUnitItems()
     TkMenuItem(MenuUnitMillimetre, MenuUnitMillimetreText);
     TkMenuItem(MenuUnitInch, MenuUnitInchText);
     TkMenuEndSubmenu();
+    TkMenuItem(MenuMeasureMonitor, MenuMeasureMonitorText);
 }
 
 void BuildMainMenu(HWND window)

@@ -5,6 +5,7 @@
 #include "core/object_ids.h"
 #include "e2e_driver.h"
 #include "measure/edid.h"
+#include "window_search.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ protected:
         edidKey = FirstMonitorEdidKey();
         const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
         const std::array<uint8_t, 128> edid = EdidOfSize(width / 4, height / 4);
-        return !edidKey.empty() && RegSetKeyValueA(HKEY_LOCAL_MACHINE, edidKey.c_str(), "EDID", REG_BINARY,
-                                                   edid.data(), static_cast<DWORD>(edid.size())) == ERROR_SUCCESS;
+        return !edidKey.empty() && RegSetKeyValueA(HKEY_LOCAL_MACHINE, edidKey.c_str(), "EDID", REG_BINARY, edid.data(),
+                                                   static_cast<DWORD>(edid.size())) == ERROR_SUCCESS;
     }
     std::string edidKey;
 };
@@ -80,9 +81,9 @@ TEST_F(MeasureUnitTest, TheUnitIsPickedKeptAndReadBackAndTheLabelsMeasureTheMoni
     } units[] = {{L'M', "75,0 mm", "37,5 mm", "0"}, {L'Z', "2,95 Zoll", "1,48 Zoll", "0"}, {L'P', "300", "150", "1"}};
     for (const auto& unit : units) {
         SCOPED_TRACE(unit.width);
-        ASSERT_TRUE(PickSubmenuItem(program.processId, main, L'E', L'M', unit.key,
-                                    [&] { return ControlText(ruler, RulerWidthLabel) == unit.width; }))
-            << ControlText(ruler, RulerWidthLabel);
+        ASSERT_TRUE(PickSubmenuItem(program.processId, main, L'E', L'M', unit.key, [&] {
+            return ControlText(ruler, RulerWidthLabel) == unit.width;
+        })) << ControlText(ruler, RulerWidthLabel);
         EXPECT_EQ(ControlText(ruler, RulerHeightLabel), unit.height);
         EXPECT_EQ(ControlText(ruler, RulerOriginLabel), unit.origin);
         EXPECT_EQ(ControlText(main, RulerWidthField), "300") << "the panel stays in pixels";
@@ -99,4 +100,50 @@ TEST_F(MeasureUnitTest, TheUnitIsPickedKeptAndReadBackAndTheLabelsMeasureTheMoni
     const RECT label = ControlRect(ruler, RulerWidthLabel);
     EXPECT_EQ(label.right, 300 - 17) << "the widened label keeps its right edge";
     EXPECT_GT(label.right - label.left, 28) << "and grows to the left";
+}
+
+// The user fits a 300-pixel ruler to an object of 75 mm: the monitor has 4 pixels to the millimetre from then on,
+// kept in the settings file under its name, until "Zurücksetzen" forgets it.
+TEST_F(MeasureUnitTest, TheCalibrationWindowKeepsTheMonitorsPitchUntilItIsReset)
+{
+    ASSERT_TRUE(WriteSettingsFile(SettingsFileText(0, 1, 1, RECT{500, 10, 0, 0}, RECT{100, 10, 400, 160}, 1)));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntilTakingInput());
+    const std::string reported = ControlText(ruler, RulerWidthLabel);
+    ASSERT_NE(reported, "300") << "the system reports a size for the monitor";
+    ASSERT_NE(reported, "75,0 mm");
+
+    HWND window = nullptr;
+    const auto openWindow = [&] {
+        return PickMenuItem(program.processId, main, L'E', L'B', [&] {
+            window = FindProgramWindow(program.processId, "Bildschirm vermessen - Tessaro");
+            return window && IsWindowVisible(window);
+        });
+    };
+    ASSERT_TRUE(openWindow()) << "\"Bildschirm vermessen\" did not open its window";
+    // An edit field of another process is read and written through its messages, not its window text.
+    const HWND field = GetDlgItem(window, CalibrationLengthField);
+    char typed[32] = {};
+    SendMessageA(field, WM_GETTEXT, sizeof(typed), reinterpret_cast<LPARAM>(typed));
+    EXPECT_STREQ(typed, "85,60") << "a bank card's width to start with";
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("75"));
+    ClickControl(window, CalibrationOkButton);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window) && ControlText(ruler, RulerWidthLabel) == "75,0 mm"; }))
+        << ControlText(ruler, RulerWidthLabel);
+    EXPECT_EQ(ControlText(ruler, RulerHeightLabel), "37,5 mm");
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    const std::string saved = ReadBytes(SettingsFilePath());
+    const size_t key = saved.find("MeasureUnit = 1\r\nMonitorCalibration1 = ");
+    ASSERT_NE(key, std::string::npos) << saved;
+    EXPECT_TRUE(saved.ends_with(" 4.0000\r\n")) << saved;
+
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(ruler, RulerWidthLabel) == "75,0 mm"; })) << "read back";
+    ASSERT_TRUE(WaitUntilTakingInput());
+    ASSERT_TRUE(openWindow()) << DescribeWindowsOf(program.processId);
+    ClickControl(window, CalibrationResetButton);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window) && ControlText(ruler, RulerWidthLabel) == reported; }))
+        << ControlText(ruler, RulerWidthLabel);
+    ASSERT_EQ(QuitThroughMenu(), 0u);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()).find("MonitorCalibration"), std::string::npos);
 }

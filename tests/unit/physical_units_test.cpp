@@ -45,6 +45,12 @@ TEST(PhysicalUnits, UnitsPitchesAndTheirTexts)
     EXPECT_FALSE(PitchKnown(PitchFromSize(1920, 1080, 0, 0, PitchSource::System)));
     EXPECT_FALSE(PitchKnown(PitchFromSize(1920, 1080, 5000, 2800, PitchSource::Edid))) << "0,38 pixels per mm";
 
+    EXPECT_NEAR(MillimetresFromText("85,60"), 85.6, 1e-9);
+    EXPECT_NEAR(MillimetresFromText(" 85.6 "), 85.6, 1e-9);
+    EXPECT_NEAR(MillimetresFromText("100"), 100, 1e-9);
+    for (const char* wrong : {"", ",5", "0,5", "85,6 mm", "8.5.6", "-85", "6000", "1e3"})
+        EXPECT_EQ(MillimetresFromText(wrong), 0) << wrong;
+
     EXPECT_EQ(PitchText(96 / 25.4), "3.7795");
     EXPECT_EQ(PitchText(12), "12.0000");
     EXPECT_NEAR(PitchFromText("3.7795"), 3.7795, 1e-9);
