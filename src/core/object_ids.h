@@ -33,12 +33,12 @@ constexpr int CmdShrinkLeft = 20;
 constexpr int CmdShrinkRight = 21;
 constexpr int CmdCloseGuide = 22; // Enter and Escape in the short guide
 // The unit of the ruler's labels and scales: one item per MeasureUnit, in the order of its values.
-constexpr int MenuUnitPixel = 40;
-constexpr int MenuUnitMillimetre = 41;
-constexpr int MenuUnitInch = 42;
-constexpr int MenuMeasureMonitor = 43;
-constexpr int CmdCloseCalibration = 44; // Escape in the calibration window
-constexpr int CmdStoreCalibration = 45; // Enter in the calibration window
+constexpr int MenuUnitPixel = 80;
+constexpr int MenuUnitMillimetre = 81;
+constexpr int MenuUnitInch = 82;
+constexpr int MenuMeasureMonitor = 83;
+constexpr int CmdCloseCalibration = 84; // Escape in the calibration window
+constexpr int CmdStoreCalibration = 85; // Enter in the calibration window
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;
