@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ruler_drag.h"
+#include "measure/physical_units.h"
 #include "toolkit/tk_geometry.h"
 #include "windows/settings.h"
 
@@ -27,6 +28,11 @@ struct AppState {
     int32_t screenWidth = 0, screenHeight = 0;
     // The monitors' rectangles on the desktop, the primary monitor first.
     std::vector<TkRect> monitors;
+    // For each monitor: its display device, the name a calibration keeps for it and its pitch from its EDID or the
+    // system (MonitorPitch adds the calibration).
+    std::vector<std::string> monitorDevices;
+    std::vector<std::string> monitorNames;
+    std::vector<PixelPitch> monitorPitches;
 
     // Cursors and fonts (font numbers of the toolkit).
     HCURSOR CopyCursor = nullptr;
@@ -54,8 +60,11 @@ struct AppState {
     // The magnifier shows a copy of the screen rather than its start picture.
     bool magnifierShowsCapture = false;
 
-    // The four scale pictures, drawn once for the whole screen.
+    // The four scale pictures, drawn for the whole screen in the unit and pitch they were drawn for: in pixels once,
+    // in millimetres or inches again when the ruler comes onto a monitor of another pitch.
     int TopScaleBitmap = 0, BottomScaleBitmap = 0, LeftScaleBitmap = 0, RightScaleBitmap = 0;
+    MeasureUnit scalesUnit = MeasureUnit::Pixel;
+    PixelPitch scalesPitch;
 
     Settings settings;
 

@@ -11,6 +11,7 @@
 #include "core/startup.h"
 #include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
+#include "windows/ruler_window.h"
 #include "windows/settings.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
@@ -67,6 +68,14 @@ void ToggleTooltips()
     MarkLine();
     App().settings.ShowTooltips = ToggleMenuMark(MenuShowTooltips);
     RebuildWindows();
+}
+
+void ChooseMeasureUnit(int unit)
+{
+    MarkLine();
+    App().settings.MeasureUnit = unit;
+    TkSetMenuRadio(MainMenu, MenuUnitPixel, MenuUnitInch, MenuUnitPixel + unit);
+    LayoutRuler();
 }
 
 void OpenWithShell(const std::string& target)

@@ -106,3 +106,22 @@ bool OnAMonitor(TkPoint p, std::span<const TkRect> monitors, const TkRect& fallb
     };
     return monitors.empty() ? holds(fallback) : std::any_of(monitors.begin(), monitors.end(), holds);
 }
+
+int MostCoveringMonitor(const TkRect& rect, std::span<const TkRect> monitors)
+{
+    int best = -1;
+    int64_t bestArea = 0;
+    for (size_t i = 0; i < monitors.size(); ++i) {
+        const TkRect& m = monitors[i];
+        const int64_t w = std::min<int64_t>(rect.right, m.right) - std::max<int64_t>(rect.left, m.left);
+        const int64_t h = std::min<int64_t>(rect.bottom, m.bottom) - std::max<int64_t>(rect.top, m.top);
+        if (w > 0 && h > 0 && w * h > bestArea) {
+            bestArea = w * h;
+            best = static_cast<int>(i);
+        }
+    }
+    if (best >= 0)
+        return best;
+    return NearestMonitor({rect.left, rect.top, int64_t{rect.right} - rect.left, int64_t{rect.bottom} - rect.top},
+                          monitors);
+}

@@ -23,6 +23,9 @@ TkRect MonitorsBox(std::span<const TkRect> monitors);
 // The index of the monitor that the part reaches with the shortest move that brings it wholly inside (or, when it is
 // larger, flush with the monitor's left and top edges); -1 when there are no monitors.
 int NearestMonitor(const GrabPart& part, std::span<const TkRect> monitors);
+// The monitor that holds most of the rectangle, the first of equals; the nearest one when it lies on none; -1 when
+// there are no monitors.
+int MostCoveringMonitor(const TkRect& rect, std::span<const TkRect> monitors);
 // Whether the part shows at least GrabPixels of itself in each direction on one monitor.
 bool CanBeTaken(const GrabPart& part, std::span<const TkRect> monitors);
 // Where the part's top-left corner goes so that the part stands on the nearest monitor: unchanged when it can be

@@ -10,6 +10,7 @@
 #include "core/ruler_drag.h"
 #include "core/screen_measure.h"
 #include "toolkit/tk_windows.h"
+#include "windows/calibration_window.h"
 #include "windows/edge_search.h"
 #include "windows/short_guide.h"
 #include "windows/window_placement.h"
@@ -28,10 +29,16 @@ bool HandleMenuCommand(int item)
     case MenuWebsite: OpenWithShell(WebsiteAddress); break;
     case MenuMoreTools: OpenWithShell(MoreToolsAddress); break;
     case MenuAbout: ShowAbout(); break;
+    case MenuUnitPixel:
+    case MenuUnitMillimetre:
+    case MenuUnitInch: ChooseMeasureUnit(item - MenuUnitPixel); break;
     case CmdCloseGuide: CloseShortGuide(); break;
     case MenuToleranceExact:
     case MenuToleranceLow:
     case MenuToleranceHigh: ChooseEdgeTolerance(item); break;
+    case MenuMeasureMonitor: OpenCalibrationWindow(); break;
+    case CmdCloseCalibration: CloseCalibrationWindow(); break;
+    case CmdStoreCalibration: StoreCalibration(); break;
     default: NudgeByCommand(item); break;
     }
     return true;
@@ -59,6 +66,10 @@ void HandleControlEvent(int control)
     case ProcessIdField:
     case TaskField: CopyFieldToClipboard(control); break;
     case GuideOkButton: CloseShortGuide(); break;
+    case CalibrationOkButton: StoreCalibration(); break;
+    case CalibrationResetButton: ForgetCalibration(); break;
+    case CalibrationCancelButton: CloseCalibrationWindow(); break;
+    case CalibrationLengthField: break;
     default: NudgeByButton(control); break;
     }
 }
@@ -93,6 +104,8 @@ bool HandleEvent(int code, int window, int control)
             return false;
         if (window == ShortGuideWindow)
             CloseShortGuide();
+        if (window == CalibrationWindow)
+            CloseCalibrationWindow();
         break;
     }
     return true;

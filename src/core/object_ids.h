@@ -5,6 +5,7 @@
 constexpr int MainWindow = 0;
 constexpr int RulerWindow = 1;
 constexpr int ShortGuideWindow = 3;
+constexpr int CalibrationWindow = 4;
 
 // The main window's menu bar.
 constexpr int MainMenu = 0;
@@ -48,6 +49,13 @@ constexpr int CmdFindShrinkTop = 58;
 constexpr int CmdFindShrinkBottom = 59;
 constexpr int CmdFindShrinkLeft = 60;
 constexpr int CmdFindShrinkRight = 61;
+// The unit of the ruler's labels and scales: one item per MeasureUnit, in the order of its values.
+constexpr int MenuUnitPixel = 80;
+constexpr int MenuUnitMillimetre = 81;
+constexpr int MenuUnitInch = 82;
+constexpr int MenuMeasureMonitor = 83;
+constexpr int CmdCloseCalibration = 84; // Escape in the calibration window
+constexpr int CmdStoreCalibration = 85; // Enter in the calibration window
 
 // Controls of the main window: upper panel.
 constexpr int TopSeparator = 1;
@@ -120,3 +128,11 @@ constexpr int MagnifierPeephole = 66;
 constexpr int GuideImage = 67;
 constexpr int ShowGuideAtStartCheck = 68;
 constexpr int GuideOkButton = 69;
+
+// Controls of the calibration window.
+constexpr int CalibrationHelpText = 70;
+constexpr int CalibrationLengthCaption = 71;
+constexpr int CalibrationLengthField = 72;
+constexpr int CalibrationOkButton = 73;
+constexpr int CalibrationResetButton = 74;
+constexpr int CalibrationCancelButton = 75;

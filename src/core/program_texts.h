@@ -17,6 +17,24 @@ constexpr const char* MenuQuitText = "&Beenden";
 constexpr const char* MenuSettingsTitle = "&Einstellungen";
 constexpr const char* MenuAlwaysOnTopText = "&Fenster immer im Vordergrund";
 constexpr const char* MenuShowTooltipsText = "&Tooltipps anzeigen";
+constexpr const char* MenuMeasureUnitTitle = "&Maßeinheit";
+constexpr const char* MenuUnitPixelText = "&Pixel";
+constexpr const char* MenuUnitMillimetreText = "&Millimeter";
+constexpr const char* MenuUnitInchText = "&Zoll";
+constexpr const char* MenuMeasureMonitorText = "&Bildschirm vermessen …";
+
+// The calibration window.
+constexpr const char* CalibrationTitle = "Bildschirm vermessen - Tessaro";
+constexpr const char* CalibrationHelp =
+    "Legen Sie einen Gegenstand bekannter Länge an den Bildschirm, etwa eine Bankkarte (85,60 mm breit). Ziehen "
+    "Sie die Breite des Lineals mit der Maus oder mit Umschalt/Strg und den Pfeiltasten genau auf seine Länge "
+    "und geben Sie die Länge in Millimetern ein.";
+constexpr const char* CalibrationLengthText = "Länge in mm:";
+constexpr const char* CalibrationStartLength = "85,60";
+constexpr const char* CalibrationResetText = "Zurücksetzen";
+constexpr const char* CalibrationCancelText = "Abbrechen";
+constexpr const char* CalibrationWrongLength =
+    "Bitte geben Sie die Länge des Gegenstands in Millimetern ein, zum Beispiel 85,60.";
 constexpr const char* MenuToleranceTitle = "&Kantentoleranz";
 constexpr const char* MenuToleranceExactText = "&Genau";
 constexpr const char* MenuToleranceLowText = "Ge&ring";

@@ -7,6 +7,7 @@
 #include "core/app_state.h"
 #include "core/desktop_geometry.h"
 #include "core/object_ids.h"
+#include "measure/monitor_pitch.h"
 #include "measure/ruler_scales.h"
 #include "toolkit/tk_services.h"
 #include "toolkit/tk_windows.h"
@@ -20,11 +21,15 @@ bool MeasureScreen()
         return false;
     AppState& app = App();
     app.monitors.clear();
+    app.monitorDevices.clear();
     for (int i = 0; i < TkMonitorCount(); ++i) {
         const TkMonitor* m = TkMonitorAt(i);
-        if (m->width > 0 && m->height > 0)
+        if (m->width > 0 && m->height > 0) {
             app.monitors.push_back({m->left, m->top, m->left + m->width, m->top + m->height});
+            app.monitorDevices.push_back(m->deviceName);
+        }
     }
+    ReadMonitorPitches();
     RECT clip{};
     HDC screen = GetDC(nullptr);
     GetClipBox(screen, &clip);

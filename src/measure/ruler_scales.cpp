@@ -16,7 +16,9 @@ constexpr int32_t OpaqueBlack = TkRGBA(0, 0, 0, 255);
 int DrawScale(ScaleSide side, int image)
 {
     const AppState& app = App();
-    const ScalePlan plan = PlanScale(side, app.screenWidth, app.screenHeight);
+    const bool horizontal = side == ScaleSide::Top || side == ScaleSide::Bottom;
+    const double perMm = horizontal ? app.scalesPitch.xPerMm : app.scalesPitch.yPerMm;
+    const ScalePlan plan = PlanPhysicalScale(side, app.screenWidth, app.screenHeight, perMm, app.scalesUnit);
     if (image == 0)
         image = static_cast<int>(TkCreateImage(-1, plan.width, plan.height, 32));
     else
@@ -32,12 +34,10 @@ int DrawScale(ScaleSide side, int image)
         TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
     TkDrawingMode(TkModeAlphaBlend | TkModeTransparentText);
     TkDrawingFont(TkFontHandle(static_cast<int>(app.ScaleNumberFont)));
-    for (size_t i = 0; i < plan.longPieces.size(); ++i) {
-        const ScaleLine& t = plan.longPieces[i];
+    for (const ScaleLine& t : plan.longPieces)
         TkLine(t.x, t.y, t.width, t.height, OpaqueBlack);
-        const ScaleNumber& n = plan.numbers[i];
+    for (const ScaleNumber& n : plan.numbers)
         TkDrawDigits(n.x, n.y, TkIntToText(n.value), n.rotated ? ScaleNumberAngle : 0, OpaqueBlack);
-    }
     TkDrawingFont(nullptr);
     TkStopDrawing();
     return image;

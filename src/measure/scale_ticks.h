@@ -1,8 +1,11 @@
-// What the four scale pictures of the ruler carry: tick marks every 5, 10 and 50 pixels and the numbers at every
-// 50th pixel, as lines and text positions in the picture's own coordinates.
+// What the four scale pictures of the ruler carry, as lines and text positions in the picture's own coordinates: in
+// pixels, tick marks every 5, 10 and 50 pixels and the numbers at every 50th pixel; in millimetres or inches, the
+// marks of a real ruler.
 #pragma once
 
 #include <vector>
+
+#include "measure/physical_units.h"
 
 enum class ScaleSide { Top, Bottom, Left, Right };
 
@@ -25,7 +28,7 @@ struct ScalePlan {
     std::vector<ScaleLine> shortTicks;
     std::vector<ScaleLine> mediumTicks;
     std::vector<ScaleLine> longPieces; // the part of a long tick beyond the medium one
-    std::vector<ScaleNumber> numbers;
+    std::vector<ScaleNumber> numbers;  // in pixels, one after each long piece; elsewhere fewer where units are narrow
 };
 
 // Depth of the scale strips along the ruler's edges, and so of the pictures.
@@ -34,3 +37,8 @@ constexpr int ScaleThickness = 15;
 constexpr int ScaleNumberAngle = -90;
 
 ScalePlan PlanScale(ScaleSide side, int screenWidth, int screenHeight);
+
+// A scale in millimetres (millimetre, half-centimetre and numbered centimetre marks) or inches (sixteenths, eighths,
+// quarters, halves and numbered inches) for a monitor of the given pitch; marks that would stand closer than three
+// pixels are left out. In pixels, or without a pitch, the pixel scale.
+ScalePlan PlanPhysicalScale(ScaleSide side, int screenWidth, int screenHeight, double pixelsPerMm, MeasureUnit unit);

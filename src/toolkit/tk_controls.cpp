@@ -297,6 +297,12 @@ HWND TkButton(int control, int x, int y, int width, int height, std::string_view
                          width, height);
 }
 
+HWND TkEditField(int control, int x, int y, int width, int height, std::string_view text)
+{
+    return CreateControl(control, TkControlKind::EditField, "EDIT", text, ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP,
+                         WS_EX_CLIENTEDGE, x, y, width, height);
+}
+
 HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text)
 {
     return CreateControl(control, TkControlKind::CheckBox, "BUTTON", text, BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, 0,

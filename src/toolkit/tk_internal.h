@@ -39,7 +39,7 @@ struct TkWindowRecord {
     int baseWidth = 0, baseHeight = 0;
 };
 
-enum class TkControlKind { Text, Image, ImageButton, OptionButton, Frame, Container, Button, CheckBox };
+enum class TkControlKind { Text, Image, ImageButton, OptionButton, Frame, Container, Button, CheckBox, EditField };
 
 struct TkControlRecord {
     HWND handle = nullptr;

@@ -128,6 +128,8 @@ HWND TkContainer(int control, int x, int y, int width, int height, int borderFla
 void TkEndContainer();
 HWND TkButton(int control, int x, int y, int width, int height, std::string_view text);
 HWND TkCheckBox(int control, int x, int y, int width, int height, std::string_view text);
+// A one-line field the user types into; TkGetControlText reads it.
+HWND TkEditField(int control, int x, int y, int width, int height, std::string_view text);
 
 void TkSetControlText(int control, std::string_view text);
 // While painting is held (holds nest), texts, colours and pictures given to visible controls are not painted at

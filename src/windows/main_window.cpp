@@ -12,6 +12,7 @@
 #include "measure/corner_probe.h"
 #include "measure/magnifier.h"
 #include "measure/magnifier_view.h"
+#include "measure/physical_units.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_scale.h"
 #include "toolkit/tk_text.h"
@@ -156,6 +157,18 @@ TkRect PanelBox(const ControlSpec& c, int dpi)
     return TkScaleBox(c.x, c.y, c.w, c.h, dpi);
 }
 
+// The ruler's unit and the calibration of its monitor, in the settings menu after its switches.
+void AddMeasureUnitItems()
+{
+    TkMenuSeparator();
+    TkMenuSubmenu(MenuMeasureUnitTitle);
+    TkMenuItem(MenuUnitPixel, MenuUnitPixelText);
+    TkMenuItem(MenuUnitMillimetre, MenuUnitMillimetreText);
+    TkMenuItem(MenuUnitInch, MenuUnitInchText);
+    TkEndSubmenu();
+    TkMenuItem(MenuMeasureMonitor, MenuMeasureMonitorText);
+}
+
 // The edge searches' tolerance: three radio items, the current one marked by ShowEdgeTolerance.
 void AddToleranceMenu()
 {
@@ -184,6 +197,7 @@ void BuildMainMenu(HWND window)
     TkMenuTitle(MenuSettingsTitle);
     TkMenuItem(MenuAlwaysOnTop, MenuAlwaysOnTopText);
     TkMenuItem(MenuShowTooltips, MenuShowTooltipsText);
+    AddMeasureUnitItems();
     AddToleranceMenu();
     TkMenuTitle(MenuHelpTitle);
     TkMenuItem(MenuShortGuide, MenuShortGuideText);
@@ -245,6 +259,8 @@ void BuildMainWindow()
     TkSetMenuItemMark(MainMenu, MenuAlwaysOnTop, settings.MainWindowOnTop != 0);
     TkSetMenuItemMark(MainMenu, MenuShowTooltips, settings.ShowTooltips != 0);
     ShowEdgeTolerance();
+    TkSetMenuRadio(MainMenu, MenuUnitPixel, MenuUnitInch,
+                   MenuUnitPixel + static_cast<int>(MeasureUnitOf(settings.MeasureUnit)));
     BuildScaledControls(MainWindowLayout);
     SetBackground(window);
     ShowScreenRanges();

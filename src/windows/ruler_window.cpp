@@ -2,8 +2,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/app_state.h"
 #include "core/object_ids.h"
+#include "measure/monitor_pitch.h"
+#include "measure/physical_units.h"
+#include "measure/ruler_scales.h"
 #include "toolkit/tk_fonts.h"
 #include "toolkit/tk_images.h"
 #include "toolkit/tk_text.h"
@@ -30,6 +35,54 @@ const struct {
     {LeftScaleImage, &AppState::LeftScaleBitmap},
     {RightScaleImage, &AppState::RightScaleBitmap},
 };
+
+// The width label's right edge stands this far from the ruler's right edge; both labels are at least this wide.
+constexpr int LabelInset = 17;
+constexpr int LabelWidth = 28;
+
+void HandOverScalePictures()
+{
+    const AppState& app = App();
+    for (const auto& s : scaleControls) {
+        const int image = app.*s.image;
+        TkSetControlState(s.control, reinterpret_cast<intptr_t>(TkImageHandle(image)));
+        TkResizeControl(s.control, TkKeep, TkKeep, TkImageWidth(image), TkImageHeight(image));
+    }
+}
+
+// Draws the scales anew when the ruler's unit, or the pitch of the monitor it stands on, is not what they show.
+void FollowRulerPitch(MeasureUnit unit, const PixelPitch& pitch)
+{
+    AppState& app = App();
+    const PixelPitch drawn = unit == MeasureUnit::Pixel ? PixelPitch{} : pitch;
+    if (unit == app.scalesUnit && drawn == app.scalesPitch)
+        return;
+    app.scalesUnit = unit;
+    app.scalesPitch = drawn;
+    DrawRulerScales();
+    HandOverScalePictures();
+}
+
+// The width and height labels: pixels in their boxes of old, a length in millimetres or inches in boxes widened to
+// fit it, the width's towards the left.
+void ShowLengthLabels(int w, int h, const RulerLayout& layout, MeasureUnit unit, const PixelPitch& pitch)
+{
+    const std::string width = LengthText(w, pitch.xPerMm, unit), height = LengthText(h, pitch.yPerMm, unit);
+    if (unit == MeasureUnit::Pixel || !PitchKnown(pitch)) {
+        TkResizeControl(RulerWidthLabel, layout.widthLabelX, TkKeep, LabelWidth, TkKeep);
+        TkResizeControl(RulerHeightLabel, TkKeep, layout.heightLabelY, LabelWidth, TkKeep);
+        TkSetControlText(RulerOriginLabel, "1");
+    } else {
+        const int widthBox = std::max(LabelWidth, TkControlTextWidth(RulerWidthLabel, width));
+        TkResizeControl(RulerWidthLabel, w - LabelInset - widthBox, TkKeep, widthBox, TkKeep);
+        TkResizeControl(RulerHeightLabel, TkKeep, layout.heightLabelY,
+                        std::max(LabelWidth, TkControlTextWidth(RulerHeightLabel, height)), TkKeep);
+        // A length starts at nought; pixels are counted from the first.
+        TkSetControlText(RulerOriginLabel, "0");
+    }
+    TkSetControlText(RulerWidthLabel, width);
+    TkSetControlText(RulerHeightLabel, height);
+}
 
 void ShowSizeDependentControls(bool shown)
 {
@@ -90,6 +143,7 @@ void BuildRulerWindow()
     BuildRulerLabel(RulerHeightLabel, 17, layout.heightLabelY, 28, 12, TkIntToText(h), 0);
     if (!layout.labelsShown)
         ShowSizeDependentControls(false);
+    LayoutRuler();
 
     ShowWindow(window, SW_SHOW);
     TkSetWindowTopmost(RulerWindow, 1);
@@ -106,20 +160,15 @@ void LayoutRuler()
     TkResizeControl(RulerCentreImage, layout.centreImage.x, layout.centreImage.y, TkKeep, TkKeep);
     TkResizeControl(BottomScaleImage, TkKeep, layout.bottomScaleY, TkKeep, TkKeep);
     TkResizeControl(RightScaleImage, layout.rightScaleX, TkKeep, TkKeep, TkKeep);
-    TkResizeControl(RulerWidthLabel, layout.widthLabelX, TkKeep, TkKeep, TkKeep);
-    TkSetControlText(RulerWidthLabel, TkIntToText(w));
-    TkResizeControl(RulerHeightLabel, TkKeep, layout.heightLabelY, TkKeep, TkKeep);
-    TkSetControlText(RulerHeightLabel, TkIntToText(h));
+    const MeasureUnit unit = MeasureUnitOf(app.settings.MeasureUnit);
+    const PixelPitch pitch = unit == MeasureUnit::Pixel ? PixelPitch{} : MonitorPitch(RulerMonitor());
+    FollowRulerPitch(unit, pitch);
+    ShowLengthLabels(w, h, layout, unit, pitch);
     ShowSizeDependentControls(layout.labelsShown);
 }
 
 void ShowRulerScales()
 {
-    const AppState& app = App();
-    for (const auto& s : scaleControls) {
-        const int image = app.*s.image;
-        TkSetControlState(s.control, reinterpret_cast<intptr_t>(TkImageHandle(image)));
-        TkResizeControl(s.control, TkKeep, TkKeep, TkImageWidth(image), TkImageHeight(image));
-    }
+    HandOverScalePictures();
     LayoutRuler();
 }

@@ -10,7 +10,9 @@ constexpr int RulerAlpha = 192;
 
 // Builds the ruler window at the place and size of the settings.
 void BuildRulerWindow();
-// Places the size-dependent controls for the ruler's current size.
+// Places the size-dependent controls for the ruler's current size and writes its length labels in the unit of the
+// settings, for the monitor that holds most of the ruler; draws the scales anew when that monitor's pitch or the unit
+// is not what they show.
 void LayoutRuler();
 // Hands the scale controls their pictures after the pictures were drawn again, and lays the ruler out.
 void ShowRulerScales();

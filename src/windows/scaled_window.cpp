@@ -29,6 +29,7 @@ void BuildControl(const ControlSpec& c, const TkRect& b)
     case ControlKind::Text: TkTextControl(c.id, x, y, w, h, c.text, c.style); break;
     case ControlKind::Check: TkCheckBox(c.id, x, y, w, h, c.text); break;
     case ControlKind::Button: TkButton(c.id, x, y, w, h, c.text); break;
+    case ControlKind::Edit: TkEditField(c.id, x, y, w, h, c.text); break;
     case ControlKind::Swatch:
         TkContainer(c.id, x, y, w, h, 0);
         TkEndContainer();
@@ -61,7 +62,7 @@ TkRect ScaledControlBox(const ScaledWindow& layout, int control, int dpi)
 
 LRESULT FollowDisplayScale(HWND window, UINT message, WPARAM, LPARAM)
 {
-    for (const ScaledWindow* layout : {&MainWindowLayout, &ShortGuideLayout}) {
+    for (const ScaledWindow* layout : {&MainWindowLayout, &ShortGuideLayout, &CalibrationLayout}) {
         if (message != WM_DPICHANGED || window != TkWindowHandle(layout->window))
             continue;
         const int dpi = TkWindowDpi(layout->window);

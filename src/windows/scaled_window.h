@@ -9,7 +9,7 @@
 
 #include "core/app_state.h"
 
-enum class ControlKind { Frame, Image, Option, IconButton, Text, Swatch, Check, Button };
+enum class ControlKind { Frame, Image, Option, IconButton, Text, Swatch, Check, Button, Edit };
 
 struct ControlSpec {
     int id;
@@ -33,15 +33,16 @@ struct ScaledWindow {
     void (*followScale)(bool newPictures);
 };
 
-// The two scaled windows (main_window.cpp, short_guide.cpp).
+// The scaled windows (main_window.cpp, short_guide.cpp, calibration_window.cpp).
 extern const ScaledWindow MainWindowLayout;
 extern const ScaledWindow ShortGuideLayout;
+extern const ScaledWindow CalibrationLayout;
 
 // Makes the window's controls in the order of its table, at their boxes for the window's resolution, with the
 // pictures drawn for it.
 void BuildScaledControls(const ScaledWindow& layout);
 // The box of one control of the table at the resolution; an empty box for a control the table does not hold.
 TkRect ScaledControlBox(const ScaledWindow& layout, int control, int dpi);
-// The callback of both windows: moved onto a display of another scale, where the toolkit has given the window its
+// The callback of the scaled windows: moved onto a display of another scale, where the toolkit has given the window its
 // frame and fonts, its controls and pictures follow.
 LRESULT FollowDisplayScale(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

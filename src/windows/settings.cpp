@@ -19,8 +19,7 @@ void LoadSettings()
 {
     Settings& settings = App().settings;
     TkOpenPreferences(SettingsFilePath());
-    for (const SettingKey& key : SettingKeys())
-        SetSettingFromText(settings, key, TkReadPreference(key.key, key.defaultText));
+    ReadAllSettings(settings, TkReadPreference);
     TkClosePreferences();
     RepairSettings();
 }
@@ -38,7 +37,6 @@ void SaveSettings()
     const Settings& settings = App().settings;
     if (!TkCreatePreferences(SettingsFilePath()))
         return;
-    for (const SettingKey& key : SettingKeys())
-        TkWritePreference(key.key, SettingAsText(settings, key));
+    WriteAllSettings(settings, TkWritePreference);
     TkClosePreferences();
 }

@@ -109,9 +109,17 @@ bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey)
 
 bool PickMenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& picked)
 {
+    return PickSubmenuItem(processId, window, menuKey, 0, itemKey, picked);
+}
+
+bool PickSubmenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t submenuKey, wchar_t itemKey,
+                     const std::function<bool()>& picked)
+{
     for (int attempt = 0; attempt < 5; ++attempt) {
         if (!OpenMenu(processId, window, menuKey))
             return false;
+        if (submenuKey)
+            TypeCharacter(submenuKey);
         TypeCharacter(itemKey);
         // The menu closes as it takes the key; the item's effect may follow seconds later on a busy machine, and
         // typing the key again then would pick the item twice. A menu that stays open lost the key.
@@ -151,7 +159,7 @@ std::string SettingsFilePath()
 }
 
 std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame,
-                             int edgeTolerance)
+                             int measureUnit, int edgeTolerance)
 {
     const struct {
         const char* key;
@@ -166,6 +174,7 @@ std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT&
         {"RulerWindowPosY", rulerFrame.top},
         {"RulerWindowWidth", rulerFrame.right - rulerFrame.left},
         {"RulerWindowHeight", rulerFrame.bottom - rulerFrame.top},
+        {"MeasureUnit", measureUnit},
         {"EdgeTolerance", edgeTolerance},
     };
     std::string text;

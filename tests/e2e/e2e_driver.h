@@ -52,6 +52,9 @@ bool OpenMenu(DWORD processId, HWND window, wchar_t menuKey);
 // Opens the menu and types the item's access key until the item's effect shows; false when it never did. A menu
 // can close before the key arrives, while the program is still settling which of its windows is active.
 bool PickMenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t itemKey, const std::function<bool()>& picked);
+// The same through a submenu: its key opens it, the item key picks within it.
+bool PickSubmenuItem(DWORD processId, HWND window, wchar_t menuKey, wchar_t submenuKey, wchar_t itemKey,
+                     const std::function<bool()>& picked);
 // Closes an open menu and leaves the menu bar (Escape, twice); false when the program stayed in menu mode.
 bool CloseMenu(DWORD processId, HWND window);
 // Clicks the centre of a control with the mouse once the control's window stands there.
@@ -61,10 +64,10 @@ void ClickControl(HWND window, int control);
 
 // The settings file of the program: the application-data folder followed by "Tessaro\Tessaro.prefs".
 std::string SettingsFilePath();
-// The lines that the program writes (the nine of the first version, then the edge tolerance), with the windows' places
-// taken from their frames.
+// The lines that the program writes (the nine of the first version, then the unit and the edge tolerance), with the
+// windows' places taken from their frames.
 std::string SettingsFileText(int showGuide, int onTop, int tooltips, const RECT& mainFrame, const RECT& rulerFrame,
-                             int edgeTolerance = 0);
+                             int measureUnit = 0, int edgeTolerance = 0);
 // Writes the settings file as a user would by hand, creating its folder when no run has made it yet.
 bool WriteSettingsFile(const std::string& bytes);
 

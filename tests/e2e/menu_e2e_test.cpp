@@ -117,7 +117,7 @@ TEST_F(MenuTest, ToleranceItemInItsSubmenuIsStoredAtTheExit)
         << "\"Gering\" did not close the menus";
     const RECT mainFrame = WindowRect(main), rulerFrame = WindowRect(ruler);
     ASSERT_EQ(QuitThroughMenu(), 0u);
-    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(1, 1, 1, mainFrame, rulerFrame, 8));
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), SettingsFileText(1, 1, 1, mainFrame, rulerFrame, 0, 8));
 }
 
 TEST_F(MenuTest, ShortGuideItemReplacesAnOpenGuideWhoseBoxShowsTheStoredChoiceAgain)

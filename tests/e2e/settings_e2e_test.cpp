@@ -61,7 +61,7 @@ TEST_P(QuitTest, NormalExitWritesTheNineLinesWithTheLivePlacesAndTheProgramFolde
     EXPECT_EQ(SettingsFileText(1, 1, 1, mainFrame, rulerFrame),
               "ShowShortGuide = 1\r\nMainWindowOnTop = 1\r\nShowTooltips = 1\r\nMainWindowPosX = 500\r\n"
               "MainWindowPosY = 10\r\nRulerWindowPosX = 100\r\nRulerWindowPosY = 10\r\nRulerWindowWidth = 300\r\n"
-              "RulerWindowHeight = 150\r\nEdgeTolerance = 0\r\n")
+              "RulerWindowHeight = 150\r\nMeasureUnit = 0\r\nEdgeTolerance = 0\r\n")
         << "the windows did not stand at their default places";
     DWORD type = 0;
     const std::wstring installDir = UserRegistryData(ProgramRegistryKey, "InstallDir", &type);
@@ -184,6 +184,9 @@ TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsFo
                                   "RulerWindowWidth = $1F4\r\n"
                                   "RulerWindowHeight = 30px\r\n"
                                   "RulerWindowPosX = 999\r\n"
+                                  "MeasureUnit = 7\r\n"
+                                  "MonitorCalibration2 = \\\\.\\DISPLAY1 3.0\r\n"
+                                  "MonitorCalibration1 = \\\\.\\DISPLAY9 3,5\r\n"
                                   "Colour = 5\r\n"));
     ASSERT_TRUE(Start());
     ASSERT_TRUE(WaitUntilTakingInput());
@@ -210,7 +213,9 @@ TEST_F(SettingsTest, HandEditedFileIsReadByItsRulesAndWrittenBackInTheProgramsFo
                                              "MainWindowPosX = -20\r\nMainWindowPosY = 40\r\n"
                                              "RulerWindowPosX = -40\r\nRulerWindowPosY = 25\r\n"
                                              "RulerWindowWidth = 500\r\nRulerWindowHeight = 30\r\n"
-                                             "EdgeTolerance = 0\r\n");
+                                             "MeasureUnit = 7\r\nEdgeTolerance = 0\r\n"
+                                             "MonitorCalibration1 = \\\\.\\DISPLAY1 3.0000\r\n")
+        << "an unknown unit is kept, as read, and a calibration without a pitch in reason is dropped";
 }
 
 // Values that would hide a window: a ruler of no size, places on a monitor that is no longer attached. The windows
@@ -249,6 +254,6 @@ TEST_F(SettingsTest, GroupHeaderHidesTheKeysBelowItAndAByteOrderMarkIsSkipped)
                                              "MainWindowPosX = 500\r\nMainWindowPosY = 10\r\n"
                                              "RulerWindowPosX = 123\r\nRulerWindowPosY = 10\r\n"
                                              "RulerWindowWidth = 300\r\nRulerWindowHeight = 150\r\n"
-                                             "EdgeTolerance = 0\r\n")
+                                             "MeasureUnit = 0\r\nEdgeTolerance = 0\r\n")
         << "the flag keeps the 2 it was given; no byte-order mark, no group";
 }

@@ -105,3 +105,12 @@ TEST(DesktopGeometry, WindowsOnNoMonitorComeBackTheShortestWay)
     }
     EXPECT_EQ(MonitorsBox(left), (TkRect{-1280, 0, 1920, 1080}));
 }
+
+TEST(DesktopGeometry, TheRulerStandsOnTheMonitorHoldingMostOfIt)
+{
+    EXPECT_EQ(MostCoveringMonitor({1800, 100, 2100, 250}, shorterRight), 1) << "120 of 300 pixels on the primary";
+    EXPECT_EQ(MostCoveringMonitor({1770, 100, 2070, 250}, shorterRight), 0) << "half and half: the first";
+    EXPECT_EQ(MostCoveringMonitor({2000, 800, 2300, 950}, shorterRight), 1) << "in the gap below the right monitor";
+    EXPECT_EQ(MostCoveringMonitor({-200, 10, 100, 160}, left), 1);
+    EXPECT_EQ(MostCoveringMonitor({0, 0, 10, 10}, {}), -1);
+}

@@ -60,3 +60,40 @@ TEST(ScalePlan, ShortScalesEndCleanly)
             EXPECT_LT(tick.x, c.length) << "no tick beyond the picture";
     }
 }
+
+TEST(ScalePlan, PhysicalScalesMarkWhatARealRulerMarks)
+{
+    const double perMm96Dpi = 96 / 25.4;
+    const ScalePlan mm = PlanPhysicalScale(ScaleSide::Top, 1920, 1080, perMm96Dpi, MeasureUnit::Millimetre);
+    // 1 mm ends on pixel 4 (3,78 rounded), 5 mm on pixel 19, 1 cm on pixel 38: each tick on the last pixel it spans.
+    EXPECT_EQ(mm.shortTicks.front(), (ScaleLine{3, 0, 1, 3}));
+    EXPECT_EQ(mm.mediumTicks.front(), (ScaleLine{18, 0, 1, 6}));
+    EXPECT_EQ(mm.mediumTicks[1], (ScaleLine{37, 0, 1, 6}));
+    EXPECT_EQ(mm.longPieces.front(), (ScaleLine{37, 6, 1, 9}));
+    EXPECT_EQ(mm.numbers.front(), (ScaleNumber{39, 6, 1, false}));
+    EXPECT_EQ(mm.numbers.back().value, 50) << "508 mm: the 50th centimetre is the last";
+    EXPECT_EQ(mm.shortTicks.size() + mm.mediumTicks.size(), 508u);
+
+    const ScalePlan inch = PlanPhysicalScale(ScaleSide::Left, 1920, 1080, perMm96Dpi, MeasureUnit::Inch);
+    // Sixteenths every 6 pixels, of four lengths, the inch itself long and numbered.
+    const ScaleLine start[] = {{0, 5, 2, 1}, {0, 11, 4, 1}, {0, 17, 2, 1}, {0, 23, 5, 1}};
+    for (size_t i = 0; i < std::size(start); ++i)
+        EXPECT_EQ(inch.shortTicks[i], start[i]);
+    EXPECT_EQ(inch.mediumTicks.front(), (ScaleLine{0, 47, 6, 1})) << "half an inch";
+    EXPECT_EQ(inch.longPieces.front(), (ScaleLine{6, 95, 9, 1}));
+    EXPECT_EQ(inch.numbers.front(), (ScaleNumber{18, 97, 1, true}));
+    EXPECT_EQ(inch.numbers.size(), 11u) << "1080 pixels are 11,25 inches";
+
+    // A large TV: millimetres 1,2 pixels apart would run together; the half centimetres stay and every second
+    // centimetre is numbered.
+    const ScalePlan tv = PlanPhysicalScale(ScaleSide::Top, 1920, 1080, 1.2, MeasureUnit::Millimetre);
+    EXPECT_TRUE(tv.shortTicks.empty());
+    EXPECT_EQ(tv.mediumTicks.front(), (ScaleLine{5, 0, 1, 6}));
+    EXPECT_EQ(tv.numbers.front().value, 5) << "12 pixels a centimetre: numbers every 5 cm, 60 pixels apart";
+    for (const ScaleLine& t : tv.mediumTicks)
+        EXPECT_LT(t.x, 1920);
+
+    EXPECT_EQ(PlanPhysicalScale(ScaleSide::Top, 800, 600, 0, MeasureUnit::Inch).numbers,
+              PlanScale(ScaleSide::Top, 800, 600).numbers)
+        << "without a pitch the scale stays in pixels";
+}

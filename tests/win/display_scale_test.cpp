@@ -49,7 +49,7 @@ class DisplayScaleTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        BuildProgramWindows({1, 0, 0, 20, 20, 500, 300, 300, 150});
+        BuildProgramWindows({1, 0, 0, 20, 20, 500, 300, 300, 150, 0, 0, {}});
         OpenShortGuide();
         PumpMessages();
     }

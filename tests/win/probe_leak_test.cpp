@@ -210,7 +210,7 @@ void MovePanelOntoDisplayOf(int dpi)
 TEST(ProbeLeaks, TenThousandProbesAndAHundredRebuildsHoldNothingMore)
 {
     CountGdiObjects();
-    BuildProgramWindows({0, 0, 1, 700, 10, 100, 100, 300, 150});
+    BuildProgramWindows({0, 0, 1, 700, 10, 100, 100, 300, 150, 0, 0, {}});
     TkSetControlState(CornerTopLeftOption, 1);
     ProbeRulerCorner();
     RebuildWindows();

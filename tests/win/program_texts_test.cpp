@@ -14,6 +14,12 @@ TEST(ProgramTexts, GermanTextsAreCodePage1252Bytes)
                         "ber den Bildschirm k\xF6nnen nicht gelesen werden."},
         {MenuAboutText, "&\xDC"
                         "ber ..."},
+        {MenuMeasureUnitTitle, "&Ma\xDF"
+                               "einheit"},
+        {MenuMeasureMonitorText, "&Bildschirm vermessen \x85"},
+        {CalibrationResetText, "Zur\xFC"
+                               "cksetzen"},
+        {CalibrationLengthText, "L\xE4nge in mm:"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);

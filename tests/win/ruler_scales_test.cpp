@@ -156,3 +156,39 @@ TEST_F(RulerScalesTest, NumbersFromDigitGlyphsEqualWholeTextsOnAScreenOf7680)
         EXPECT_EQ(differing, 0) << "first at " << first % whole.width << "," << first / whole.width;
     }
 }
+
+// In millimetres and inches the pictures carry the marks of a real ruler at the monitor's pitch, here 4 pixels to
+// the millimetre: a millimetre ends on pixel 4, a centimetre on pixel 40, a sixteenth of an inch on pixel 6.
+TEST_F(RulerScalesTest, PhysicalScalesCarryTheirMarksAtThePitch)
+{
+    AppState& app = App();
+    app.scalesPitch = {4, 4, PitchSource::Edid};
+    struct Case {
+        MeasureUnit unit;
+        int x, y;
+        bool opaque;
+    } cases[] = {
+        {MeasureUnit::Millimetre, 3, 2, true},   {MeasureUnit::Millimetre, 3, 3, false},
+        {MeasureUnit::Millimetre, 4, 0, false},  {MeasureUnit::Millimetre, 19, 5, true},
+        {MeasureUnit::Millimetre, 19, 6, false}, {MeasureUnit::Millimetre, 39, 14, true},
+        {MeasureUnit::Millimetre, 49, 0, false}, {MeasureUnit::Inch, 5, 1, true},
+        {MeasureUnit::Inch, 5, 2, false},        {MeasureUnit::Inch, 12, 3, true},
+        {MeasureUnit::Inch, 50, 5, true},        {MeasureUnit::Inch, 101, 14, true},
+    };
+    for (const MeasureUnit unit : {MeasureUnit::Millimetre, MeasureUnit::Inch}) {
+        app.scalesUnit = unit;
+        DrawRulerScales();
+        const Picture top = Read(app.TopScaleBitmap);
+        ASSERT_EQ(top.width, 300);
+        for (const Case& c : cases) {
+            if (c.unit != unit)
+                continue;
+            SCOPED_TRACE(testing::Message() << static_cast<int>(unit) << ": pixel " << c.x << "," << c.y);
+            EXPECT_EQ(top.At(c.x, c.y).rgbReserved, c.opaque ? 255 : 0);
+        }
+        const int firstNumber = unit == MeasureUnit::Millimetre ? 41 : 103;
+        EXPECT_GT(top.OpaqueIn(firstNumber, 6, firstNumber + 8, 14), 3) << "the digit 1 after the first long tick";
+    }
+    app.scalesUnit = MeasureUnit::Pixel;
+    app.scalesPitch = {};
+}

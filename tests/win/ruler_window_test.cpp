@@ -21,7 +21,7 @@ namespace {
 
 class RulerWindowTest : public testing::Test {
 protected:
-    void SetUp() override { BuildProgramWindows({0, 0, 0, 700, 10, 100, 100, 300, 150}); }
+    void SetUp() override { BuildProgramWindows({0, 0, 0, 700, 10, 100, 100, 300, 150, 0, 0, {}}); }
     void TearDown() override { TkShutdown(); }
 };
 
@@ -315,7 +315,7 @@ POINT SystemPlace(int x, int y)
 // the system puts new windows.
 TEST(WindowPlaces, CoordinateEqualToTheKeepValueIsTakenAsAPlace)
 {
-    BuildProgramWindows({0, 0, 0, TkKeep, 10, 20, TkKeep, 300, 150});
+    BuildProgramWindows({0, 0, 0, TkKeep, 10, 20, TkKeep, 300, 150, 0, 0, {}});
     const POINT main = SystemPlace(TkKeep, 10), ruler = SystemPlace(20, TkKeep);
     EXPECT_EQ(TkWindowX(MainWindow), main.x);
     EXPECT_EQ(TkWindowY(MainWindow), main.y);

@@ -39,7 +39,7 @@ std::vector<double> TimeSearches(int runs, EdgeKind kind, int startWidth)
 int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 200;
-    BuildProgramWindows({0, 0, 0, 20, 400, RulerX, RulerY, RulerWidth, RulerHeight, 0});
+    BuildProgramWindows({0, 0, 0, 20, 400, RulerX, RulerY, RulerWidth, RulerHeight, 0, 0, {}});
     PumpMessages();
     const AppState& app = App();
     std::printf("screen %d x %d\n", app.screenWidth, app.screenHeight);

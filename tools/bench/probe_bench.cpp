@@ -54,7 +54,7 @@ PROCESS_INFORMATION StartTarget()
 
 void BuildWindows()
 {
-    BuildProgramWindows({0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100});
+    BuildProgramWindows({0, 0, 1, 900, 10, TargetX + 50, TargetY + 50, 150, 100, 0, 0, {}});
     TkSetControlState(CornerTopLeftOption, 1);
 }
 

@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     std::vector<int> scales(TkPictureDpis, TkPictureDpis + TkPictureScaleCount);
     if (argc > 2 && std::string(argv[2]) == "all")
         scales = {96, 120, 144, 168, 192, 216, 240, 288, 336};
-    BuildProgramWindows({1, 0, 0, 20, 20, 600, 400, 150, 100});
+    BuildProgramWindows({1, 0, 0, 20, 20, 600, 400, 150, 100, 0, 0, {}});
     OpenShortGuide();
     PumpMessages();
     Report("panel, laid out anew", TimeRescales(MainWindow, scales, rounds, false));

@@ -1,12 +1,14 @@
 // Measures the start-up work on pictures: drawing the four ruler scales for a large desktop, with the numbers
 // composed from digit glyphs and as whole texts in turn, and decoding every picture the program carries.
-// The same drawing runs again when monitors come or go and the screen changes its size.
+// The same drawing runs again when monitors come or go and the screen changes its size, and in millimetres or inches
+// whenever the ruler comes onto a monitor of another pitch: then with its two labels written anew.
 // Usage: startup_drawing_bench [runs] [width] [height]   (e.g. 30 11520 2160: three 3840 x 2160 monitors side by side)
 #include <cstdlib>
 
 #include "bench_support.h"
 #include "core/app_state.h"
 #include "core/embedded_images.h"
+#include "measure/physical_units.h"
 #include "measure/ruler_scales.h"
 #include "measure/scale_ticks.h"
 #include "toolkit/tk_fonts.h"
@@ -47,6 +49,19 @@ int main(int argc, char** argv)
     DrawRulerScales();
     const double first = NowMs() - start;
 
+    // A 32-inch 8K monitor (697 x 392 mm) and one of 96 dpi, each in millimetres and in inches.
+    const struct {
+        const char* what;
+        MeasureUnit unit;
+        double perMm;
+    } physical[] = {
+        {"relabel + DrawRulerScales, mm at 11,0 px/mm", MeasureUnit::Millimetre, 7680 / 697.0},
+        {"relabel + DrawRulerScales, inches at 11,0 px/mm", MeasureUnit::Inch, 7680 / 697.0},
+        {"relabel + DrawRulerScales, mm at 3,8 px/mm", MeasureUnit::Millimetre, 96 / 25.4},
+        {"relabel + DrawRulerScales, inches at 3,8 px/mm", MeasureUnit::Inch, 96 / 25.4},
+    };
+    std::vector<std::vector<double>> units(std::size(physical));
+    std::string labels;
     std::vector<double> glyphs, whole, pictures;
     for (int run = 0; run < runs; ++run) {
         start = NowMs();
@@ -57,6 +72,17 @@ int main(int argc, char** argv)
         DrawRulerScales();
         whole.push_back(NowMs() - start);
         TkUseDigitGlyphs(true);
+        for (size_t u = 0; u < std::size(physical); ++u) {
+            start = NowMs();
+            app.scalesUnit = physical[u].unit;
+            app.scalesPitch = {physical[u].perMm, physical[u].perMm, PitchSource::Edid};
+            labels = LengthText(300 + run, physical[u].perMm, physical[u].unit) +
+                     LengthText(150 + run, physical[u].perMm, physical[u].unit);
+            DrawRulerScales();
+            units[u].push_back(NowMs() - start);
+        }
+        app.scalesUnit = MeasureUnit::Pixel;
+        app.scalesPitch = {};
         start = NowMs();
         LoadEmbeddedImages();
         pictures.push_back(NowMs() - start);
@@ -70,6 +96,9 @@ int main(int argc, char** argv)
     Report("DrawRulerScales, numbers as whole texts", whole);
     std::printf("%-48s %8.2f x\n", "whole texts / digit glyphs, medians",
                 Percentile(whole, 0.5) / Percentile(glyphs, 0.5));
+    for (size_t u = 0; u < std::size(physical); ++u)
+        Report(physical[u].what, units[u]);
+    std::printf("(last labels written: %s)\n", labels.c_str());
     Report("decode all embedded pictures", pictures);
     TkShutdown();
     return 0;
