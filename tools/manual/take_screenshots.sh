@@ -220,6 +220,44 @@ open_menu() { # name, x of the title in the menu bar
 open_menu menue-einstellungen 73
 open_menu menue-hilfe 128
 
+# 6. The pictures of the task chapters on the edge searches and the units: the submenu of the edge searches'
+# tolerance, opened from the settings menu by its access key; the ruler in millimetres (Wine knows no monitor's size
+# and estimates 96 dpi: 231 pixels are 61,1 mm); the calibration window.
+wide_area="$((ww + 160))x230+${wx}+${wy}"
+closed_wide=$(region_hash "$wide_area")
+settings_menu() { # the access keys to press in the open settings menu
+    xdotool mousemove $((left + 73)) $((menu_top + 10)) click 1
+    wait_changed "$menu_area" "$closed"
+    xdotool key "$@"
+}
+settings_menu k
+wait_changed "$wide_area" "$closed_wide"
+shot menue-kantentoleranz "$wide_area"
+magnifier_as_windows "$out/menue-kantentoleranz.png" "$view_x" "$view_y" $((63 * 63))
+xdotool key Escape key Escape key Escape
+xdotool mousemove 1010 760
+for _ in $(seq 1 100); do
+    [ "$(region_hash "$wide_area")" = "$closed_wide" ] && break
+    sleep 0.1
+done
+[ "$(region_hash "$wide_area")" = "$closed_wide" ] || fail "the submenu of the tolerance did not close"
+
+ruler_area="540x340+0+270"
+in_pixels=$(region_hash "$ruler_area")
+settings_menu m m
+wait_changed "$ruler_area" "$in_pixels"
+ruler_shot lineal-mm "$ruler_area"
+
+settings_menu b
+calibration=$(wait_window 'Bildschirm vermessen - Tessaro')
+geometry "$calibration"
+shot vermessen "${ww}x${wh}+${wx}+${wy}"
+xdotool key Escape
+for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Bildschirm vermessen - Tessaro$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+
 {
     echo "program $(sha256sum "$exe" | cut -d' ' -f1)"
     for f in "$out"/*.png; do echo "$(basename "$f") $(identify -format '%wx%h %#' "$f")"; done
