@@ -133,7 +133,7 @@ TEST_F(MeasureUnitTest, TheCalibrationWindowKeepsTheMonitorsPitchUntilItIsReset)
     EXPECT_EQ(ControlText(ruler, RulerHeightLabel), "37,5 mm");
     ASSERT_EQ(QuitThroughMenu(), 0u);
     const std::string saved = ReadBytes(SettingsFilePath());
-    const size_t key = saved.find("MeasureUnit = 1\r\nMonitorCalibration1 = ");
+    const size_t key = saved.find("MeasureUnit = 1\r\nEdgeTolerance = 0\r\nMonitorCalibration1 = ");
     ASSERT_NE(key, std::string::npos) << saved;
     EXPECT_TRUE(saved.ends_with(" 4.0000\r\n")) << saved;
 

@@ -15,8 +15,8 @@
 namespace {
 
 constexpr std::string_view kSettingsKeys[] = {
-    "ShowShortGuide",  "MainWindowOnTop", "ShowTooltips",     "MainWindowPosX",    "MainWindowPosY",
-    "RulerWindowPosX", "RulerWindowPosY", "RulerWindowWidth", "RulerWindowHeight",
+    "ShowShortGuide",  "MainWindowOnTop",  "ShowTooltips",      "MainWindowPosX", "MainWindowPosY", "RulerWindowPosX",
+    "RulerWindowPosY", "RulerWindowWidth", "RulerWindowHeight", "MeasureUnit",    "EdgeTolerance",
 };
 constexpr size_t kKeyCount = std::size(kSettingsKeys);
 

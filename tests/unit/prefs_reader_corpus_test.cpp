@@ -27,8 +27,8 @@ using namespace std::string_literals;
 using namespace std::string_view_literals;
 
 constexpr std::string_view kSettingsKeys[] = {
-    "ShowShortGuide",  "MainWindowOnTop", "ShowTooltips",     "MainWindowPosX",    "MainWindowPosY",
-    "RulerWindowPosX", "RulerWindowPosY", "RulerWindowWidth", "RulerWindowHeight",
+    "ShowShortGuide",  "MainWindowOnTop",  "ShowTooltips",      "MainWindowPosX", "MainWindowPosY", "RulerWindowPosX",
+    "RulerWindowPosY", "RulerWindowWidth", "RulerWindowHeight", "MeasureUnit",    "EdgeTolerance",
 };
 
 int RunTarget(std::string_view bytes)
