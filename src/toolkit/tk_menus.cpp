@@ -25,6 +25,18 @@ void Redraw()
         DrawMenuBar(window);
 }
 
+// A new drop-down under the text in parent; nullptr when there is no parent or the system refuses it.
+HMENU AppendPopup(HMENU parent, std::string_view text)
+{
+    HMENU popup = parent ? CreatePopupMenu() : nullptr;
+    const std::string title(text);
+    if (popup && !AppendMenuA(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), title.c_str())) {
+        DestroyMenu(popup);
+        return nullptr;
+    }
+    return popup;
+}
+
 } // namespace
 
 int TkCreateMenuBar(int menu, HWND window)
@@ -56,34 +68,17 @@ int TkCreateMenuBar(int menu, HWND window)
 void TkMenuTitle(std::string_view text)
 {
     TkShared& shared = TkSharedState();
-    if (!shared.currentMenuBar)
-        return;
-    HMENU popup = CreatePopupMenu();
-    const std::string title(text);
-    if (!popup ||
-        !AppendMenuA(shared.currentMenuBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), title.c_str())) {
-        if (popup)
-            DestroyMenu(popup);
-        return;
+    if (HMENU popup = AppendPopup(shared.currentMenuBar, text)) {
+        shared.currentPopup = shared.titlePopup = popup;
+        Redraw();
     }
-    shared.currentPopup = shared.titlePopup = popup;
-    Redraw();
 }
 
 void TkMenuSubmenu(std::string_view text)
 {
     TkShared& shared = TkSharedState();
-    if (!shared.titlePopup)
-        return;
-    HMENU popup = CreatePopupMenu();
-    const std::string title(text);
-    if (!popup ||
-        !AppendMenuA(shared.titlePopup, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), title.c_str())) {
-        if (popup)
-            DestroyMenu(popup);
-        return;
-    }
-    shared.currentPopup = popup;
+    if (HMENU popup = AppendPopup(shared.titlePopup, text))
+        shared.currentPopup = popup;
 }
 
 void TkEndSubmenu()
