@@ -16,6 +16,13 @@ struct NudgeRectangle {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The panel's background and button icons as made for a scale the panel has left: image numbers in the order of
+// the panel's pictures, 0 where that picture was not replaced.
+struct KeptPanelPictures {
+    int dpi = 0;
+    std::vector<int> images;
+};
+
 struct AppState {
     // Folders and instance.
     std::string settingsFolder;
@@ -57,6 +64,9 @@ struct AppState {
     int panelPictureDpi = -1, guidePictureDpi = -1;
     // Pictures replaced for a new scale that controls may still show; freed once they show the new ones.
     std::vector<int> retiredPictures;
+    // The panel's pictures for the scales it stood on before, the most recently left last, so that dragging it back
+    // onto a monitor of such a scale neither decodes nor averages them again.
+    std::vector<KeptPanelPictures> keptPanelPictures;
     // The magnifier shows a copy of the screen rather than its start picture.
     bool magnifierShowsCapture = false;
 

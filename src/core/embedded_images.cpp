@@ -109,6 +109,39 @@ int DrawMagnifierStart(int block)
     return image;
 }
 
+// The scales whose panel pictures are kept besides the one in use: Windows offers nine scales from 100 to 350 %,
+// and a desk's monitors use a few of them.
+constexpr size_t MostKeptScales = 8;
+
+// Takes the pictures kept for the resolution out of the store; empty when there are none.
+std::vector<int> TakeKeptPictures(int dpi)
+{
+    std::vector<KeptPanelPictures>& kept = App().keptPanelPictures;
+    const auto found =
+        std::find_if(kept.begin(), kept.end(), [dpi](const KeptPanelPictures& k) { return k.dpi == dpi; });
+    if (found == kept.end())
+        return {};
+    std::vector<int> images = std::move(found->images);
+    kept.erase(found);
+    return images;
+}
+
+// Stores the pictures the panel leaves with its resolution; the store's oldest scale makes room, its pictures
+// retired (no control shows them).
+void KeepPictures(int dpi, std::vector<int> images)
+{
+    AppState& app = App();
+    if (std::all_of(images.begin(), images.end(), [](int image) { return image == 0; }))
+        return;
+    if (app.keptPanelPictures.size() == MostKeptScales) {
+        for (int image : app.keptPanelPictures.front().images)
+            if (image != 0)
+                app.retiredPictures.push_back(image);
+        app.keptPanelPictures.erase(app.keptPanelPictures.begin());
+    }
+    app.keptPanelPictures.push_back({dpi, std::move(images)});
+}
+
 void NoteSize(const Picture& p)
 {
     AppState& app = App();
@@ -125,11 +158,25 @@ bool UsePanelPictures(int dpi)
     AppState& app = App();
     if (dpi == app.panelPictureDpi)
         return false;
-    app.panelPictureDpi = dpi;
+    const std::vector<int> found = TakeKeptPictures(dpi);
+    std::vector<int> left;
     bool replaced = false;
-    for (const Picture& p : pictures)
-        if (p.panelWidth != 0 && app.*p.image != 0)
-            replaced = Replace(app.*p.image, CatchScaled(p, dpi)) || replaced;
+    for (const Picture& p : pictures) {
+        if (p.panelWidth == 0)
+            continue;
+        const size_t slot = left.size();
+        left.push_back(0);
+        if (app.*p.image == 0)
+            continue;
+        const int fresh = slot < found.size() && found[slot] != 0 ? found[slot] : CatchScaled(p, dpi);
+        if (fresh == 0)
+            continue;
+        left[slot] = app.*p.image;
+        app.*p.image = fresh;
+        replaced = true;
+    }
+    KeepPictures(app.panelPictureDpi, std::move(left));
+    app.panelPictureDpi = dpi;
     // The view is whole blocks of the resolution's size: its start picture is drawn for that block.
     if (app.MagnifierPicture != 0 && TkImageWidth(app.MagnifierPicture) != app.captureWidth * MagnifierBlock(dpi)) {
         replaced = Replace(app.MagnifierPicture, DrawMagnifierStart(MagnifierBlock(dpi))) || replaced;
@@ -171,6 +218,7 @@ void LoadEmbeddedImages()
     app.captureHeight = TkImageHeight(app.MagnifierCapture);
     app.panelPictureDpi = TkBaseDpi;
     app.guidePictureDpi = 0;
+    app.keptPanelPictures.clear();
 }
 
 void FreeRetiredPictures()

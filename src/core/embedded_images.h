@@ -4,7 +4,8 @@
 void LoadEmbeddedImages();
 // Puts the control panel's pictures (background, button icons, the magnifier's start picture) as drawn for the
 // resolution into their image numbers, unless they are there already. True when a picture was replaced: the
-// controls showing it need the new handle.
+// controls showing it need the new handle. The background and icons of the scale left are kept for when the
+// panel comes back onto a monitor of that scale.
 bool UsePanelPictures(int dpi);
 // The same for the guide's picture, for a box of width x height at the resolution.
 bool UseGuidePicture(int dpi, int width, int height);

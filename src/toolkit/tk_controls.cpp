@@ -472,10 +472,12 @@ void TkResizeControl(int control, int x, int y, int width, int height)
         return;
     TkShared& shared = TkSharedState();
     if (shared.controlMoves) {
-        // Nothing is painted or copied per move: the end repaints the window once. A failed gathering has freed
-        // what it held: the rest of the moves are made one by one.
-        shared.controlMoves = DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height,
-                                             SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+        // Nothing is painted, copied or erased per move (the system would erase the window after each move):
+        // the end repaints the window once. A failed gathering has freed what it held: the rest of the moves are
+        // made one by one.
+        shared.controlMoves =
+            DeferWindowPos(shared.controlMoves, handle, nullptr, x, y, width, height,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE);
         shared.movedParent = GetParent(handle);
         if (shared.controlMoves)
             return;

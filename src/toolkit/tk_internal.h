@@ -145,7 +145,9 @@ SIZE TkScaledOuterSize(const TkWindowRecord& record, int dpi, int frameDpi);
 int TkFrameDpi(HWND handle);
 // Lays a TkScaled window out for another resolution (it was moved onto a display of another scale): its frame at
 // (x, y) with its inner size scaled anew, and its controls that show the default font given that font at dpi.
+// Paints nothing; TkPaintRescaledWindow has the whole window painted once its controls are placed as well.
 void TkRescaleWindow(int window, int dpi, int x, int y);
+void TkPaintRescaledWindow(HWND handle);
 // The text of a native window or control: a window's title, a control's caption.
 std::string TkNativeText(HWND handle);
 

@@ -104,14 +104,17 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         !TkEventQueued(EventDisplayChange))
         TkQueueEvent(EventDisplayChange, -1, 0, 0);
     // A scaled window moved onto a display of another scale takes its frame at the suggested place and its fonts
-    // anew before its callback sees the message and places its controls.
-    if (message == WM_DPICHANGED && record->handle == handle && record->scaled) {
+    // anew before its callback sees the message and places its controls; then it is painted, once.
+    const bool rescaled = message == WM_DPICHANGED && record->handle == handle && record->scaled;
+    if (rescaled) {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         TkRescaleWindow(window, HIWORD(wParam), suggested->left, suggested->top);
     }
 
     if (record->callback) {
         const LRESULT result = record->callback(handle, message, wParam, lParam);
+        if (rescaled)
+            TkPaintRescaledWindow(handle);
         if (result != CallbackDefault)
             return result;
         // The callback may have closed the window.
@@ -177,8 +180,11 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         }
         break;
     case WM_DPICHANGED:
-        if (isWindow && record->scaled)
+        if (rescaled) {
+            if (!record->callback)
+                TkPaintRescaledWindow(handle);
             return 0;
+        }
         break;
     case WM_LBUTTONDBLCLK:
         if (isWindow)

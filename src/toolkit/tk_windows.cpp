@@ -344,15 +344,22 @@ void TkRescaleWindow(int window, int dpi, int x, int y)
     if (!record || !record->scaled || dpi <= 0)
         return;
     record->dpi = dpi;
-    // On a display of another scale the system has drawn the frame for that scale already.
+    // On a display of another scale the system has drawn the frame for that scale already. Nothing is painted
+    // here, not even the frame: the window is painted once, when its controls stand at their new places
+    // (TkPaintRescaledWindow).
     const SIZE outer = TkScaledOuterSize(*record, dpi, TkFrameDpi(record->handle));
-    SetWindowPos(record->handle, nullptr, x, y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Every control is painted once, when the window is, rather than once for its font and again when it is moved.
+    SetWindowPos(record->handle, nullptr, x, y, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE);
     const HFONT font = TkControlFont(dpi);
     for (auto& [number, control] : TkSharedState().controls)
         if (control.window == window && control.defaultFont)
             TkGiveControlFont(control, font, false);
-    RedrawWindow(record->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TkPaintRescaledWindow(HWND handle)
+{
+    if (IsWindow(handle))
+        RedrawWindow(handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND TkFindInstanceWindow(int window, std::string_view title)

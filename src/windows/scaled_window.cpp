@@ -66,17 +66,19 @@ LRESULT FollowDisplayScale(HWND window, UINT message, WPARAM, LPARAM)
         if (message != WM_DPICHANGED || window != TkWindowHandle(layout->window))
             continue;
         const int dpi = TkWindowDpi(layout->window);
+        // The pictures are handed over before the controls are placed: a picture control sizes itself to its
+        // picture, which has the system erase the window at once if the moves had left it to be painted.
         const bool newPictures = layout->usePictures(dpi);
+        if (newPictures)
+            for (const ControlSpec& c : layout->controls)
+                if (HANDLE picture = ControlPicture(c))
+                    TkSetControlState(c.id, reinterpret_cast<intptr_t>(picture));
         TkBeginControlMoves(static_cast<int>(layout->controls.size()));
         for (const ControlSpec& c : layout->controls) {
             const TkRect b = ControlBox(*layout, c, dpi);
             TkResizeControl(c.id, b.left, b.top, b.Width(), b.Height());
         }
         TkEndControlMoves();
-        if (newPictures)
-            for (const ControlSpec& c : layout->controls)
-                if (HANDLE picture = ControlPicture(c))
-                    TkSetControlState(c.id, reinterpret_cast<intptr_t>(picture));
         if (layout->followScale)
             layout->followScale(newPictures);
         FreeRetiredPictures();

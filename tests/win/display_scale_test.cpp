@@ -138,6 +138,9 @@ void ExpectLaidOutFor(int dpi)
         EXPECT_EQ(BitmapSize(TkImageHandle(icon)).cx, TkScaleLength(16, dpi));
         EXPECT_EQ(BitmapSize(TkImageHandle(icon)).cy, TkScaleLength(16, dpi));
     }
+    // The buttons show them (back on a scale it stood on before, the panel takes the pictures it kept for it).
+    EXPECT_EQ(reinterpret_cast<HANDLE>(SendMessageA(TkControlHandle(GrowRightButton), BM_GETIMAGE, IMAGE_ICON, 0)),
+              TkImageHandle(app.GrowIcon));
     EXPECT_EQ(TkImageWidth(app.MagnifierPicture), magnifier.view.Width());
     EXPECT_EQ(TkImageHeight(app.MagnifierPicture), magnifier.view.Height());
     const TkRect guide = TkScaleBox(10, 10, 680, 450, dpi);

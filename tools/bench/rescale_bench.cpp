@@ -2,7 +2,10 @@
 // of another scale (WM_DPICHANGED, sent here as Wine gives every display one scale), from one of the drawn scales to
 // the next: the layout with its pictures, then the same until the panel is painted, and with a corner chosen, which
 // measures it again for the magnifier. With "all", through every scale Windows offers up to 350 %, whose pictures are
-// averaged from the drawn ones. Usage: rescale_bench [rounds] [all].
+// averaged from the drawn ones. The panel keeps the pictures of the scales it has left, so after the first round
+// these changes find them made; the first change to a scale is measured apart, through scales never shown before
+// (from 97 dpi up, one dpi apart, each averaged anew). Usage: rescale_bench [rounds] [all].
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -47,6 +50,11 @@ int main(int argc, char** argv)
     OpenShortGuide();
     PumpMessages();
     Report("panel, laid out anew", TimeRescales(MainWindow, scales, rounds, false));
+    std::vector<int> unseen;
+    for (int dpi = 97; static_cast<int>(unseen.size()) < rounds; ++dpi)
+        if (std::find(scales.begin(), scales.end(), dpi) == scales.end())
+            unseen.push_back(dpi);
+    Report("panel, laid out anew at a scale not shown before", TimeRescales(MainWindow, unseen, rounds, false));
     Report("panel, laid out anew and painted", TimeRescales(MainWindow, scales, rounds, true));
     TkSetControlState(CornerTopLeftOption, 1);
     Report("panel with a corner chosen, painted", TimeRescales(MainWindow, scales, rounds, true));
