@@ -121,6 +121,8 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         record = TkFindWindow(window);
         if (!record || !IsWindow(handle))
             return 0;
+    } else if (rescaled) {
+        TkPaintRescaledWindow(handle);
     }
     const bool isWindow = record->handle == handle;
 
@@ -180,11 +182,8 @@ LRESULT CALLBACK TkWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPA
         }
         break;
     case WM_DPICHANGED:
-        if (rescaled) {
-            if (!record->callback)
-                TkPaintRescaledWindow(handle);
+        if (rescaled)
             return 0;
-        }
         break;
     case WM_LBUTTONDBLCLK:
         if (isWindow)
